@@ -1,0 +1,76 @@
+// The whole memory of the solver: the grid of cell texts, the candidate cube and its
+// snapshot, two flags and two counters, with the cell tests and box index every step uses.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace quodrill {
+
+// Every array is indexed from 1 to 9; element 0 is never used.
+constexpr int kFirst = 1;
+constexpr int kLast = 9;
+constexpr int kSpan = 10;
+
+// A cell holds the empty text (before the first successful fill) or one character "0" to "9".
+// The empty text is stored as '\0'.
+using CellText = char;
+constexpr CellText kEmptyCell = '\0';
+constexpr CellText kBlankCell = '0';
+
+constexpr std::int16_t kCounterLimit = 32767;
+
+using GridArray = std::array<std::array<CellText, kSpan>, kSpan>;  // [column][row]
+using CandidateCube =
+    std::array<std::array<std::array<std::int16_t, kSpan>, kSpan>, kSpan>;  // [c][r][d]
+
+struct PuzzleState {
+    GridArray Grid{};  // every cell the empty text at program start
+    CandidateCube Candidates{};
+    CandidateCube CandidateSnapshot{};
+    std::int16_t SetUpDone = 0;
+    std::int16_t SolvedFlag = 0;
+    std::int16_t StallCount = 0;
+    std::int16_t GuessCount = 0;
+};
+
+// Blank test: the cell text, read as a number, is 0. The empty text reads as 0.
+constexpr bool isBlank(CellText cell) {
+    return cell == kEmptyCell || cell == kBlankCell;
+}
+
+// Digit test: the cell text equals the one-character decimal text of `digit` (1 to 9).
+constexpr bool holdsDigit(CellText cell, int digit) {
+    return cell == static_cast<char>('0' + digit);
+}
+
+// The one-character decimal text of a digit 0 to 9.
+constexpr CellText digitText(int digit) {
+    return static_cast<char>('0' + digit);
+}
+
+// Box index: boxes and the cells inside a box are numbered 1 to 9, left to right, then top to
+// bottom.
+constexpr int boxColumnOffset(int box) {
+    return ((box - 1) % 3) * 3;
+}
+constexpr int boxRowOffset(int box) {
+    return ((box - 1) / 3) * 3;
+}
+constexpr int boxCellColumn(int box, int cell) {
+    return boxColumnOffset(box) + (cell - 1) % 3 + 1;
+}
+constexpr int boxCellRow(int box, int cell) {
+    return boxRowOffset(box) + (cell - 1) / 3 + 1;
+}
+
+// Adds 1 to a counter unless it already stands at 32767; returns whether it was increased.
+inline bool increaseCounter(std::int16_t& counter) {
+    if (counter >= kCounterLimit) {
+        return false;
+    }
+    ++counter;
+    return true;
+}
+
+}  // namespace quodrill

@@ -1,0 +1,34 @@
+// The pseudo-random generator behind the random guess: values 0 <= r < 1 in single precision,
+// reseeded from the clock on request, and the draw rule that turns r into a number 1 to 9.
+#pragma once
+
+#include <cstdint>
+
+namespace quodrill {
+
+class RandomSource {
+  public:
+    virtual ~RandomSource() = default;
+    virtual float next() = 0;  // 0 <= r < 1
+    virtual void reseedFromClock() = 0;
+};
+
+// The integer part of r * 9 + 1: always 1 to 9, also for the largest r below 1 and for a value
+// outside [0, 1) from a faulty generator.
+int drawOneToNine(RandomSource& random);
+
+// The program's generator. Every program run starts from the same fixed state; nothing seeds it
+// until the first reseed. Values carry 24 random bits, so every r is exactly k / 2^24 < 1.
+class ClockSeededRandom final : public RandomSource {
+  public:
+    static constexpr std::uint64_t kStartState = 0x5155'4F44'5249'4C4CULL;
+
+    explicit ClockSeededRandom(std::uint64_t state = kStartState) : state_(state) {}
+    float next() override;
+    void reseedFromClock() override;
+
+  private:
+    std::uint64_t state_;
+};
+
+}  // namespace quodrill

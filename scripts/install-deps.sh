@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages that building, running and testing Quodrill need, when they
+# are missing. Runs as root (or through sudo when it is there).
+set -euo pipefail
+
+packages=(
+    # build
+    build-essential cmake g++ pkg-config
+    # the window
+    qt6-base-dev libgl-dev fonts-noto-cjk
+    # tests
+    googletest libgtest-dev xvfb xauth xdotool
+    # benchmarks, sanitizers and fuzzing
+    libbenchmark-dev clang libclang-rt-14-dev
+)
+
+missing=()
+for pkg in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$pkg")
+    fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+    sudo="sudo"
+fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -q
+$sudo apt-get install -y -q --no-install-recommends "${missing[@]}"

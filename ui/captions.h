@@ -1,0 +1,33 @@
+// The window's own texts: captions, messages and dialog settings, byte for byte (UTF-8).
+#pragma once
+
+#include <string_view>
+
+namespace quodrill::captions {
+
+constexpr std::string_view kWindowTitle = "Quodrill";
+constexpr std::string_view kStatusReady = "Status : Ready (Fill in the numbers)";
+constexpr std::string_view kStatusCalculating = "Status : Calculating...";
+constexpr std::string_view kStatusComplete = "Status : Complete";
+constexpr std::string_view kStatusStopped = "Status : Stopped (too many guesses)";
+constexpr std::string_view kRepeatCountInitial = "Repeated calculated : 0 times";
+constexpr std::string_view kRepeatCountPrefix = "Repeated calculation : ";
+constexpr std::string_view kRepeatCountSuffix = " times";
+constexpr std::string_view kOutputInitial = "Output field\r\n";
+constexpr std::string_view kStart = "Start";
+constexpr std::string_view kLoadOpen = "Open";
+constexpr std::string_view kLoadReset = "重新";
+constexpr std::string_view kBlankHint = "(0 means blank)";
+constexpr std::string_view kExampleHint = "For an example, fill in \"test\" + 1~9 in the first row";
+
+constexpr std::string_view kInputFormatPrompt = "輸入格式錯誤!!!";
+constexpr std::string_view kInputFormatTitle = "錯誤格式!";
+
+constexpr std::string_view kOpenDialogTitle = "打開文件";
+constexpr std::string_view kOpenDialogFilter = "所有支持的格式(*.txt)|*.txt";
+
+constexpr std::string_view kRowHints[9] = {"第一欄位", "第二欄位", "第三欄位",
+                                           "第四欄位", "第五欄位", "第六欄位",
+                                           "第七欄位", "第八欄位", "第九欄位"};
+
+}  // namespace quodrill::captions

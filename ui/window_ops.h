@@ -1,0 +1,44 @@
+// The operations through which the solver and the puzzle sources reach the main window's
+// controls. The Qt window provides them on real controls; tests provide them with plain values.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quodrill {
+
+// The three one-shot timers: solve run, random guess, restart.
+enum class TimerId { TT, Testt, SBT };
+constexpr int kTimerCount = 3;
+
+// All texts are UTF-8.
+class WindowOps {
+  public:
+    virtual ~WindowOps() = default;
+
+    // Row box T(index), index 0 to 8.
+    virtual std::string rowText(int index) const = 0;
+    // Shows `text` in T(index). When it differs from what the box held, T_Change(index) runs to
+    // its end before this returns.
+    virtual void setRowText(int index, std::string_view text) = 0;
+
+    virtual void setStatusCaption(std::string_view text) = 0;       // lagl
+    virtual void showRepeatCountLabel() = 0;                        // RC visible, caption kept
+    virtual void setRepeatCountCaption(std::string_view text) = 0;  // RC
+    virtual void setOutputText(std::string_view text) = 0;          // label2, replaced whole
+    virtual std::string loadButtonCaption() const = 0;              // Loadb
+    virtual void setLoadButtonCaption(std::string_view text) = 0;
+
+    // Arming schedules one run of the timer's handler on a later turn of the event loop; arming
+    // an armed timer changes nothing. Disarming cancels a scheduled run.
+    virtual void armTimer(TimerId timer) = 0;
+    virtual void disarmTimer(TimerId timer) = 0;
+
+    // Modal message box with one OK button and the warning icon; returns once it is closed.
+    virtual void showWarningMessage(std::string_view prompt, std::string_view title) = 0;
+    // Modal file-open dialog; returns the chosen file name, or whatever the dialog reports when
+    // it was cancelled (an empty name here).
+    virtual std::string runFileOpenDialog(std::string_view title, std::string_view filter) = 0;
+};
+
+}  // namespace quodrill
