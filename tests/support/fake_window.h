@@ -83,10 +83,14 @@ class ScriptedRandom final : public RandomSource {
   public:
     explicit ScriptedRandom(std::vector<float> values) : values_(std::move(values)) {}
     float next() override;
-    void reseedFromClock() override { ++reseeds; }
+    void reseedFromClock() override {
+        ++reseeds;
+        drawnAtReseed = drawn;
+    }
 
     int reseeds = 0;
     std::size_t drawn = 0;
+    std::size_t drawnAtReseed = 0;  // values drawn before the last reseed
 
   private:
     std::vector<float> values_;

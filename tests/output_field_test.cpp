@@ -1,0 +1,96 @@
+// The output text, and the generator's draw rule.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+
+#include "engine/random_source.h"
+#include "sources/examples.h"
+#include "tests/support/fake_window.h"
+#include "tests/support/grids.h"
+#include "ui/output_field.h"
+
+namespace quodrill::testing {
+namespace {
+
+TEST(OutputField, NineLinesOfTheGridEachEndingInCrLf) {
+    PuzzleState state;
+    fillGrid(state, kExamplePuzzles[0].rows);
+    std::string expected;
+    for (std::string_view row : kExamplePuzzles[0].rows) {
+        expected += std::string(row) + "\r\n";
+    }
+    EXPECT_EQ(renderGrid(state.Grid).view(), expected);
+
+    ScriptedRandom random({0.0f});
+    FakeWindow window(state, random);
+    state.Candidates[1][1][1] = 1;  // candidates play no part
+    WriteOutputField(state, window);
+    EXPECT_EQ(window.output, expected);
+    EXPECT_EQ(window.log, std::vector<std::string>{"output " + expected});
+}
+
+TEST(OutputField, EmptyCellsShowAsBlank) {
+    const PuzzleState state;  // program start: every cell the empty text
+    const std::string text(renderGrid(state.Grid).view());
+    ASSERT_EQ(text.size(), 99u);
+    for (int line = 0; line < 9; ++line) {
+        EXPECT_EQ(text.substr(line * 11, 11), "000000000\r\n");
+    }
+}
+
+class FixedValue final : public RandomSource {
+  public:
+    explicit FixedValue(float value) : value_(value) {}
+    float next() override { return value_; }
+    void reseedFromClock() override {}
+
+  private:
+    float value_;
+};
+
+TEST(Draw, IntegerPartOfNineRPlusOne) {
+    const float largestBelowOne = std::nextafter(1.0f, 0.0f);
+    const std::pair<float, int> cases[] = {{0.0f, 1},
+                                           {0.1111f, 1},
+                                           {1.0f / 9.0f, 2},
+                                           {0.5f, 5},
+                                           {0.8888f, 8},
+                                           {largestBelowOne, 9},
+                                           // A faulty generator still gives 1 to 9.
+                                           {1.0f, 9},
+                                           {7.5f, 9},
+                                           {-0.25f, 1},
+                                           {NAN, 1},
+                                           {INFINITY, 9}};
+    for (auto [r, expected] : cases) {
+        FixedValue random(r);
+        EXPECT_EQ(drawOneToNine(random), expected) << r;
+    }
+}
+
+TEST(Draw, ProgramGeneratorStartsFixedStaysBelowOneAndReseeds) {
+    ClockSeededRandom a;
+    ClockSeededRandom b;
+    std::set<int> seen;
+    for (int i = 0; i < 10'000; ++i) {
+        const float r = a.next();
+        ASSERT_GE(r, 0.0f);
+        ASSERT_LT(r, 1.0f);
+        ASSERT_EQ(r, b.next());
+        FixedValue fixed(r);
+        seen.insert(drawOneToNine(fixed));
+    }
+    EXPECT_EQ(seen.size(), 9u);
+    ClockSeededRandom c;
+    c.reseedFromClock();
+    ClockSeededRandom d;
+    bool differs = false;
+    for (int i = 0; i < 4; ++i) {
+        differs = differs || c.next() != d.next();
+    }
+    EXPECT_TRUE(differs);
+}
+
+}  // namespace
+}  // namespace quodrill::testing
