@@ -8,8 +8,8 @@ packages=(
     build-essential cmake g++ pkg-config
     # the window
     qt6-base-dev libgl-dev fonts-noto-cjk
-    # tests
-    googletest libgtest-dev xvfb xauth xdotool
+    # tests, and the screenshot script
+    googletest libgtest-dev xvfb xauth xdotool imagemagick
     # benchmarks, sanitizers and fuzzing
     libbenchmark-dev clang libclang-rt-14-dev
 )

@@ -1,0 +1,17 @@
+// Quodrill: a desktop program that solves 9x9 number-placement puzzles.
+#include <QApplication>
+#include <iostream>
+
+#include "app/display_check.h"
+#include "ui/main_window.h"
+
+int main(int argc, char* argv[]) {
+    if (!quodrill::displayAvailable()) {
+        std::cerr << quodrill::noDisplayMessage(argc > 0 ? argv[0] : "quodrill");
+        return 1;
+    }
+    QApplication app(argc, argv);
+    quodrill::MainWindow window;
+    window.show();
+    return app.exec();
+}

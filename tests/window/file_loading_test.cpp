@@ -1,0 +1,267 @@
+// The load button and the file reader, through the fake window, on real files in a temporary
+// folder.
+#include "sources/file_loading.h"
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <vector>
+
+#include "sources/examples.h"
+#include "tests/support/fake_window.h"
+#include "ui/captions.h"
+
+namespace quodrill {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::FakeWindow;
+using testing::ScriptedRandom;
+
+std::string joinedRows(const ExamplePuzzle& example, int from = 0) {
+    std::string text;
+    for (int i = from; i < 9; ++i) {
+        text += example.rows[i];
+    }
+    return text;
+}
+
+class FileLoading : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "quodrill-load-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        folder_ = pattern;
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    std::string writeFile(const std::string& name, const std::string& content) {
+        const fs::path path = folder_ / name;
+        std::ofstream(path, std::ios::binary) << content;
+        return path.string();
+    }
+    std::string path(const std::string& name) const { return (folder_ / name).string(); }
+
+    // Clicks Loadb with the dialog answering `answer`.
+    void clickLoad(const std::string& answer) {
+        window.dialogAnswer = answer;
+        Loadb_Click(state, window);
+    }
+    std::vector<std::string> rowWrites() const {
+        std::vector<std::string> writes;
+        std::copy_if(window.log.begin(), window.log.end(), std::back_inserter(writes),
+                     [](const std::string& line) { return line.starts_with("row "); });
+        return writes;
+    }
+
+    fs::path folder_;
+    PuzzleState state;
+    ScriptedRandom random{{0.5f}};
+    FakeWindow window{state, random};
+};
+
+TEST_F(FileLoading, FillsTheRowsOneCharacterAtATimeThenEmptiesThemOnTheNextClick) {
+    const ExamplePuzzle& example = kExamplePuzzles[0];
+    const std::string file = writeFile("test1.txt", joinedRows(example));
+    state.SetUpDone = 1;
+    state.GuessCount = 3;
+
+    clickLoad(file);
+    ASSERT_EQ(window.dialogs.size(), 1u);
+    EXPECT_EQ(window.dialogs[0].first, captions::kOpenDialogTitle);
+    EXPECT_EQ(window.dialogs[0].second, captions::kOpenDialogFilter);
+    for (int i = 0; i < 9; ++i) {
+        EXPECT_EQ(window.rows[i], example.rows[i]) << "row " << i;
+    }
+    EXPECT_EQ(window.loadCaption, captions::kLoadReset);
+    EXPECT_EQ(state.SetUpDone, 0);
+    EXPECT_EQ(state.GuessCount, 0);
+    // Ten writes per row: the empty text, then one more character each time.
+    const std::vector<std::string> writes = rowWrites();
+    ASSERT_EQ(writes.size(), 90u);
+    for (std::size_t k = 0; k <= 9; ++k) {
+        EXPECT_EQ(writes[k], "row 0 " + std::string(example.rows[0].substr(0, k)));
+    }
+
+    window.pressStart();
+    EXPECT_EQ(window.status, captions::kStatusCalculating);
+    EXPECT_TRUE(window.isArmed(TimerId::TT));
+
+    state.GuessCount = 2;
+    window.log.clear();
+    clickLoad(file);
+    EXPECT_EQ(window.dialogs.size(), 1u) << "the emptying turn shows no dialog";
+    for (int i = 0; i < 9; ++i) {
+        EXPECT_EQ(window.rows[i], "") << "row " << i;
+    }
+    EXPECT_EQ(rowWrites().size(), 9u);
+    EXPECT_EQ(window.loadCaption, captions::kLoadOpen);
+    EXPECT_EQ(state.SetUpDone, 0);
+    EXPECT_EQ(state.GuessCount, 0);
+}
+
+TEST_F(FileLoading, RefusedFilesChangeNothingAndNeverBlock) {
+    const std::string digits = joinedRows(kExamplePuzzles[1]);
+    std::string nineLines;
+    for (int i = 0; i < 9; ++i) {
+        nineLines += digits.substr(static_cast<std::size_t>(9 * i), 9) + "\r\n";
+    }
+    std::string invalidUtf8 = digits;
+    invalidUtf8[40] = '\xFF';
+
+    const std::vector<std::pair<std::string, std::function<std::string()>>> cases = {
+        {"line break at the end", [&] { return writeFile("lf.txt", digits + "\n"); }},
+        {"CR LF at the end", [&] { return writeFile("crlf.txt", digits + "\r\n"); }},
+        {"nine lines", [&] { return writeFile("lines.txt", nineLines); }},
+        {"empty file", [&] { return writeFile("empty.txt", ""); }},
+        {"80 characters", [&] { return writeFile("short.txt", digits.substr(1)); }},
+        {"81 bytes with a multi-byte character",
+         [&] { return writeFile("mb.txt", digits.substr(3) + "一"); }},
+        {"81 multi-byte characters",
+         [&] {
+             std::string text;
+             for (int i = 0; i < 81; ++i) {
+                 text += "一";
+             }
+             return writeFile("cjk.txt", text);
+         }},
+        {"invalid UTF-8", [&] { return writeFile("bad.txt", invalidUtf8); }},
+        {"cancelled dialog", [] { return std::string(); }},
+        {"missing file", [&] { return path("missing.txt"); }},
+        {"directory",
+         [&] {
+             fs::create_directory(path("folder.txt"));
+             return path("folder.txt");
+         }},
+        {"FIFO without a writer",
+         [&] {
+             EXPECT_EQ(::mkfifo(path("fifo.txt").c_str(), 0644), 0);
+             return path("fifo.txt");
+         }},
+        {"character device", [] { return std::string("/dev/zero"); }},
+        {"100 MB file",
+         [&] {
+             const std::string name = writeFile("huge.txt", "");
+             fs::resize_file(name, 100u << 20);
+             return name;
+         }},
+    };
+    for (const auto& [what, makeFile] : cases) {
+        SCOPED_TRACE(what);
+        window.rows = {"123", "", "", "", "", "", "", "", "test"};
+        window.loadCaption = captions::kLoadOpen;
+        window.log.clear();
+        window.dialogs.clear();
+        state.SetUpDone = 1;
+        state.GuessCount = 4;
+
+        clickLoad(makeFile());
+        EXPECT_EQ(window.dialogs.size(), 1u);
+        EXPECT_TRUE(rowWrites().empty());
+        EXPECT_EQ(window.rows[0], "123");
+        EXPECT_EQ(window.rows[8], "test");
+        EXPECT_EQ(window.loadCaption, captions::kLoadOpen);
+        EXPECT_EQ(state.SetUpDone, 1);
+        EXPECT_EQ(state.GuessCount, 4);
+    }
+}
+
+TEST_F(FileLoading, ReaderReportsWhyAFileWasRefused) {
+    const std::string digits = joinedRows(kExamplePuzzles[2]);
+    const FileText good = ReadTextFileContents(writeFile("good.txt", digits));
+    EXPECT_TRUE(good);
+    EXPECT_EQ(good.text, digits);
+
+    const auto errorOf = [](const std::string& name) {
+        const FileText file = ReadTextFileContents(name);
+        EXPECT_TRUE(file.text.empty());
+        return file.error;
+    };
+    EXPECT_EQ(errorOf(path("missing.txt")), std::errc::no_such_file_or_directory);
+    EXPECT_EQ(errorOf(writeFile("long.txt", digits + "\n")), FileReadError::WrongSize);
+    EXPECT_EQ(errorOf(writeFile("mb.txt", digits.substr(2) + "é")),
+              FileReadError::NotSingleByteText);
+    EXPECT_EQ(errorOf(folder_.string()), FileReadError::NotRegularFile);
+    EXPECT_EQ(errorOf("/dev/null"), FileReadError::NotRegularFile);
+
+    ASSERT_EQ(::mkfifo(path("fifo").c_str(), 0644), 0);
+    EXPECT_EQ(errorOf(path("fifo")), FileReadError::NotRegularFile);
+
+    EXPECT_FALSE(make_error_code(FileReadError::WrongSize).message().empty());
+}
+
+TEST_F(FileLoading, LettersAreLoadedAndRefusedAtStart) {
+    const std::string letters(81, 'x');
+    clickLoad(writeFile("letters.txt", letters));
+    for (int i = 0; i < 9; ++i) {
+        EXPECT_EQ(window.rows[i], "xxxxxxxxx");
+    }
+    EXPECT_EQ(window.loadCaption, captions::kLoadReset);
+
+    window.pressStart();
+    ASSERT_EQ(window.warnings.size(), 1u);
+    EXPECT_EQ(window.warnings[0].first, captions::kInputFormatPrompt);
+    EXPECT_EQ(window.rows[0], "");
+    EXPECT_EQ(window.rows[1], "xxxxxxxxx");
+    EXPECT_FALSE(window.anyArmed());
+}
+
+// "test1" fills the first example as soon as its fifth character is appended; the remaining
+// characters of the first row are then appended to the example's first row. The fake box holds
+// them all (13 characters, refused at Start); the real box keeps nine (see the window tests).
+TEST_F(FileLoading, KeywordAtTheStartFillsTheExampleThenTheFileGoesOn) {
+    const std::string rest = "4321" + joinedRows(kExamplePuzzles[3], 1);
+    clickLoad(writeFile("keyword.txt", "test1" + rest));
+
+    EXPECT_EQ(window.rows[0], std::string(kExamplePuzzles[0].rows[0]) + "4321");
+    for (int i = 1; i < 9; ++i) {
+        EXPECT_EQ(window.rows[i], kExamplePuzzles[3].rows[i]) << "row " << i;
+    }
+    EXPECT_NE(std::find(window.log.begin(), window.log.end(),
+                        "row 8 " + std::string(kExamplePuzzles[0].rows[8])),
+              window.log.end())
+        << "the keyword filled the example";
+    EXPECT_EQ(window.loadCaption, captions::kLoadReset);
+
+    window.pressStart();
+    EXPECT_EQ(window.warnings.size(), 1u);
+    EXPECT_EQ(window.rows[0], "");
+}
+
+// Root reads any file whatever its mode, so the read is tried in a child that has given up root.
+TEST_F(FileLoading, FileWithoutReadPermissionChangesNothing) {
+    const std::string file = writeFile("locked.txt", joinedRows(kExamplePuzzles[0]));
+    ASSERT_EQ(::chmod(file.c_str(), 0), 0);
+    ASSERT_EQ(::chmod(folder_.c_str(), 0755), 0);
+
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        constexpr uid_t kNobody = 65534;
+        if (::geteuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) {
+            ::_exit(77);
+        }
+        const FileText read = ReadTextFileContents(file);
+        clickLoad(file);
+        const bool unchanged = window.rows[0].empty() && window.loadCaption == captions::kLoadOpen;
+        ::_exit(!read && read.error == std::errc::permission_denied && unchanged ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 77) {
+        GTEST_SKIP() << "cannot give up root here";
+    }
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+}
+
+}  // namespace
+}  // namespace quodrill

@@ -1,0 +1,385 @@
+// The real window under the offscreen platform: its controls at start, typing, Start through the
+// event loop, the warning message, the timers and a load through the real file dialog.
+#include "ui/main_window.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <algorithm>
+#include <functional>
+#include <memory>
+
+#include "sources/examples.h"
+#include "ui/captions.h"
+
+namespace quodrill {
+namespace {
+
+constexpr int kSolveTimeoutMs = 120000;
+
+QString q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A full valid grid, row by row; `blank` cells (row-major index) are "0".
+QStringList solvedRows(std::initializer_list<int> blank = {}) {
+    QStringList rows;
+    for (int r = 0; r < 9; ++r) {
+        QString row;
+        for (int c = 0; c < 9; ++c) {
+            const bool isBlank = std::find(blank.begin(), blank.end(), 9 * r + c) != blank.end();
+            row += isBlank ? QChar('0') : QChar('1' + (3 * r + r / 3 + c) % 9);
+        }
+        rows << row;
+    }
+    return rows;
+}
+
+// Whether nine lines of nine digits hold 1 to 9 once in every row, column and box.
+bool isSolution(const QStringList& lines) {
+    if (lines.size() != 9) {
+        return false;
+    }
+    for (int unit = 0; unit < 9; ++unit) {
+        QString row, column, box;
+        for (int k = 0; k < 9; ++k) {
+            row += lines[unit].mid(k, 1);
+            column += lines[k].mid(unit, 1);
+            box += lines[unit / 3 * 3 + k / 3].mid(unit % 3 * 3 + k % 3, 1);
+        }
+        for (QString unitText : {row, column, box}) {
+            std::sort(unitText.begin(), unitText.end());
+            if (unitText != QLatin1String("123456789")) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// Polls for a visible top-level widget of type W while a modal loop runs and hands it to `act`,
+// which should close it; closes it anyway if `act` did not, so that a failing test cannot hang.
+// Gives up after a few seconds or when `owner` goes.
+template <typename W>
+void whenShown(QObject* owner, std::function<void(W*)> act) {
+    auto* poll = new QTimer(owner);
+    auto tries = std::make_shared<int>(0);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, tries, act] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* found = qobject_cast<W*>(widget); found != nullptr && found->isVisible()) {
+                poll->deleteLater();
+                poll->stop();
+                act(found);
+                if (found->isVisible()) {
+                    found->close();
+                }
+                return;
+            }
+        }
+        if (++*tries > 250) {
+            poll->deleteLater();
+            poll->stop();
+        }
+    });
+    poll->start(20);
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<MainWindow> window;
+
+    template <typename W>
+    W* control(const char* name) const {
+        W* found = window->findChild<W*>(QLatin1String(name));
+        if (found == nullptr) {
+            qFatal("no control %s", name);
+        }
+        return found;
+    }
+    QLineEdit* row(int i) const {
+        return control<QLineEdit>(qPrintable(QStringLiteral("T%1").arg(i)));
+    }
+    QStringList rows() const {
+        QStringList texts;
+        for (int i = 0; i < 9; ++i) {
+            texts << row(i)->text();
+        }
+        return texts;
+    }
+    void typeRows(const QStringList& texts) {
+        for (int i = 0; i < 9; ++i) {
+            row(i)->clear();
+            QTest::keyClicks(row(i), texts[i]);
+        }
+    }
+    static QStringList exampleRows(int index) {
+        QStringList texts;
+        for (std::string_view text : kExamplePuzzles[static_cast<std::size_t>(index)].rows) {
+            texts << q(text);
+        }
+        return texts;
+    }
+
+  private slots:
+    void init() {
+        window = std::make_unique<MainWindow>();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+    void cleanup() { window.reset(); }
+
+    void startState() {
+        QCOMPARE(window->windowTitle(), q(captions::kWindowTitle));
+        QCOMPARE(window->size(), QSize(254, 178));
+
+        struct Expected {
+            const char* name;
+            QString text;
+            int left, top, width, height;
+        };
+        const std::vector<Expected> table = {
+            {"SB", q(captions::kStart), 2520, 480, 975, 495},
+            {"Loadb", q(captions::kLoadOpen), 2520, 1080, 975, 615},
+            {"label2", QStringLiteral("Output field\n"), 1200, 360, 1215, 1695},
+            {"lagl", q(captions::kStatusReady), 1200, 120, 2535, 255},
+            {"RC", q(captions::kRepeatCountInitial), 1200, 2160, 2535, 255},
+            {"Label1", q(captions::kBlankHint), 2520, 1800, 1335, 255},
+            {"Label3", q(captions::kExampleHint), 120, 2400, 3615, 255},
+        };
+        for (const Expected& expected : table) {
+            QWidget* widget = control<QWidget>(expected.name);
+            QString text;
+            if (auto* button = qobject_cast<QPushButton*>(widget)) {
+                text = button->text();
+                QVERIFY(!button->isDefault() && !button->autoDefault());
+            } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+                text = label->text();
+            } else if (auto* field = qobject_cast<QPlainTextEdit*>(widget)) {
+                text = field->toPlainText();
+                QVERIFY(field->isReadOnly());
+            }
+            QCOMPARE(text, expected.text);
+            QCOMPARE(widget->geometry(), QRect(expected.left / 15, expected.top / 15,
+                                               expected.width / 15, expected.height / 15));
+            QCOMPARE(widget->isHidden(), QByteArray(expected.name) == "RC");
+        }
+        QCOMPARE(control<QLabel>("Label3")->text().size(), 53);
+
+        for (int i = 0; i < 9; ++i) {
+            QLineEdit* box = row(i);
+            QCOMPARE(box->text(), QString());
+            QCOMPARE(box->maxLength(), 9);
+            QCOMPARE(box->geometry(), QRect(0, 16 * i, 73, 18));
+            QCOMPARE(box->toolTip(), q(captions::kRowHints[i]));
+            QCOMPARE(box->accessibleName(), q(captions::kRowHints[i]));
+        }
+        QCOMPARE(QApplication::focusWidget(), row(0));
+
+        for (const char* name : {"TT", "Testt", "SBT"}) {
+            auto* timer = control<QTimer>(name);
+            QVERIFY(!timer->isActive());
+            QVERIFY(timer->isSingleShot());
+            QCOMPARE(timer->interval(), 1);
+        }
+        QCOMPARE(window->puzzleState().SetUpDone, 0);
+        QCOMPARE(window->puzzleState().GuessCount, 0);
+    }
+
+    void tabRunsThroughRowsButtonsAndOutput() {
+        QStringList visited;
+        for (int step = 0; step < 12; ++step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(visited, QStringList({"T1", "T2", "T3", "T4", "T5", "T6", "T7", "T8", "SB",
+                                       "Loadb", "label2", "T0"}));
+    }
+
+    void typingAKeywordFillsEveryRowAndATenthCharacterIsRefused() {
+        QTest::keyClicks(row(0), QStringLiteral("test1"));
+        QCOMPARE(rows(), exampleRows(0));
+
+        row(4)->clear();
+        QTest::keyClicks(row(4), QStringLiteral("1234567890"));
+        QCOMPARE(row(4)->text(), QStringLiteral("123456789"));
+    }
+
+    void enterAndEscapeInARowPressNothing() {
+        typeRows(solvedRows());
+        QSignalSpy startClicks(control<QPushButton>("SB"), &QPushButton::clicked);
+        QSignalSpy loadClicks(control<QPushButton>("Loadb"), &QPushButton::clicked);
+        for (int key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+            QTest::keyClick(row(3), static_cast<Qt::Key>(key));
+        }
+        QCOMPARE(startClicks.count() + loadClicks.count(), 0);
+        QVERIFY(!control<QTimer>("TT")->isActive());
+        QVERIFY(control<QLabel>("RC")->isHidden());
+    }
+
+    void programWritesRunTheChangeHandlerBeforeReturning() {
+        WindowOps& ops = *window;
+        ops.setRowText(0, "test2");  // the keyword fill happens inside the write
+        QCOMPARE(rows(), exampleRows(1));
+
+        ops.setRowText(3, "12345678901");
+        QCOMPARE(row(3)->text(), QStringLiteral("123456789"));
+        QCOMPARE(ops.rowText(3), std::string("123456789"));
+
+        typeRows(solvedRows());
+        QTest::mouseClick(control<QPushButton>("SB"), Qt::LeftButton);
+        QCOMPARE(window->puzzleState().SetUpDone, 1);
+        ops.setRowText(5, row(5)->text().toStdString());  // unchanged: no change handler
+        QCOMPARE(window->puzzleState().SetUpDone, 1);
+        ops.setRowText(5, "0");
+        QCOMPARE(window->puzzleState().SetUpDone, 0);
+    }
+
+    void startSolvesAnExampleThroughTheEventLoop() {
+        QTest::keyClicks(row(0), QStringLiteral("test1"));
+        QTest::mouseClick(control<QPushButton>("SB"), Qt::LeftButton);
+        QVERIFY(control<QLabel>("RC")->isVisible());
+        QTRY_COMPARE_WITH_TIMEOUT(control<QLabel>("lagl")->text(), q(captions::kStatusComplete),
+                                  kSolveTimeoutMs);
+
+        QStringList lines = control<QPlainTextEdit>("label2")->toPlainText().split('\n');
+        QCOMPARE(lines.size(), 10);
+        QCOMPARE(lines.takeLast(), QString());
+        QVERIFY2(isSolution(lines), qPrintable(lines.join(' ')));
+        const QStringList givens = exampleRows(0);
+        for (int r = 0; r < 9; ++r) {
+            for (int c = 0; c < 9; ++c) {
+                QVERIFY(givens[r][c] == QLatin1Char('0') || givens[r][c] == lines[r][c]);
+            }
+        }
+        for (const char* name : {"TT", "Testt", "SBT"}) {
+            QVERIFY(!control<QTimer>(name)->isActive());
+        }
+    }
+
+    void anInvalidRowShowsTheMessageThenEmptiesThatRow() {
+        QStringList texts = exampleRows(2);
+        texts[4].chop(1);
+        typeRows(texts);
+
+        QStringList seen;  // text, title, row 4 while the box is open
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        qsizetype buttons = 0;
+        bool modal = false;
+        whenShown<QMessageBox>(window.get(), [&](QMessageBox* box) {
+            seen << box->text() << box->windowTitle() << row(4)->text();
+            icon = box->icon();
+            buttons = box->buttons().size();
+            modal = box->isModal();
+            box->button(QMessageBox::Ok)->click();
+        });
+        QTest::mouseClick(control<QPushButton>("SB"), Qt::LeftButton);
+
+        QCOMPARE(seen, QStringList({q(captions::kInputFormatPrompt), q(captions::kInputFormatTitle),
+                                    texts[4]}));
+        QCOMPARE(icon, QMessageBox::Warning);
+        QCOMPARE(buttons, 1);
+        QVERIFY(modal);
+        texts[4].clear();
+        QCOMPARE(rows(), texts);
+        QVERIFY(control<QLabel>("RC")->isVisible());
+        QVERIFY(!control<QTimer>("TT")->isActive());
+    }
+
+    void startPressedTwiceBeforeTheTickGivesOneRun() {
+        typeRows(solvedRows({40}));
+        auto* solveTimer = control<QTimer>("TT");
+        int runs = 0;
+        connect(solveTimer, &QTimer::timeout, this, [&runs] { ++runs; });
+
+        QTest::mouseClick(control<QPushButton>("SB"), Qt::LeftButton);
+        QVERIFY(solveTimer->isActive());
+        QTest::mouseClick(control<QPushButton>("SB"), Qt::LeftButton);
+        QTRY_COMPARE(control<QLabel>("lagl")->text(), q(captions::kStatusComplete));
+        QTest::qWait(50);
+        QCOMPARE(runs, 1);
+    }
+
+    void timersAreOneShotAndArmingIsIdempotent() {
+        typeRows(solvedRows());
+        QTest::mouseClick(control<QPushButton>("SB"), Qt::LeftButton);
+        QTRY_COMPARE(control<QLabel>("lagl")->text(), q(captions::kStatusComplete));
+
+        auto* solveTimer = control<QTimer>("TT");
+        int runs = 0;
+        connect(solveTimer, &QTimer::timeout, this, [&runs] { ++runs; });
+        WindowOps& ops = *window;
+
+        ops.armTimer(TimerId::TT);
+        ops.armTimer(TimerId::TT);
+        QVERIFY(solveTimer->isActive());
+        QCOMPARE(runs, 0);  // arming runs nothing at once
+        QTRY_COMPARE(runs, 1);
+        QTest::qWait(50);
+        QCOMPARE(runs, 1);
+        QVERIFY(!solveTimer->isActive());
+
+        ops.armTimer(TimerId::TT);
+        ops.disarmTimer(TimerId::TT);
+        ops.disarmTimer(TimerId::TT);
+        QTest::qWait(50);
+        QCOMPARE(runs, 1);
+    }
+
+    // A file whose first row starts with "test1": the keyword fills the example, and the box
+    // keeps nine characters, so the appended rest of the first row is dropped.
+    void loadsThroughTheRealFileDialogThenEmpties() {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const QStringList fileRows = exampleRows(3);
+        QFile file(folder.filePath(QStringLiteral("keyword.txt")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(("test1" + fileRows[0].mid(5) + fileRows.mid(1).join(QString())).toLatin1());
+        file.close();
+
+        int dialogs = 0;
+        QStringList seen;  // title, then the filters
+        whenShown<QFileDialog>(window.get(), [&](QFileDialog* dialog) {
+            ++dialogs;
+            seen << dialog->windowTitle() << dialog->nameFilters();
+            // As typed into the name box; selectFile() leaves the box alone once it has focus.
+            if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+                name->setText(file.fileName());
+            }
+            static_cast<QDialog*>(dialog)->accept();  // QFileDialog's own accept checks the name
+        });
+        QTest::mouseClick(control<QPushButton>("Loadb"), Qt::LeftButton);
+        QCOMPARE(dialogs, 1);
+        QCOMPARE(seen, QStringList({q(captions::kOpenDialogTitle),
+                                    QStringLiteral("所有支持的格式(*.txt)")}));
+        QStringList expected = fileRows;
+        expected[0] = exampleRows(0)[0];
+        QCOMPARE(rows(), expected);
+        QCOMPARE(control<QPushButton>("Loadb")->text(), q(captions::kLoadReset));
+
+        whenShown<QFileDialog>(window.get(), [&](QFileDialog* dialog) {
+            ++dialogs;
+            dialog->reject();
+        });
+        QTest::mouseClick(control<QPushButton>("Loadb"), Qt::LeftButton);
+        QCOMPARE(dialogs, 1);
+        QCOMPARE(rows(), QStringList(9, QString()));
+        QCOMPARE(control<QPushButton>("Loadb")->text(), q(captions::kLoadOpen));
+    }
+};
+
+}  // namespace quodrill
+
+QTEST_MAIN(quodrill::MainWindowTest)
+#include "main_window_test.moc"

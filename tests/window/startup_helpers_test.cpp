@@ -1,0 +1,45 @@
+// The dialog's filter conversion and the start-up check for a display.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "app/display_check.h"
+#include "ui/captions.h"
+#include "ui/file_filter.h"
+
+namespace quodrill {
+namespace {
+
+TEST(FileFilter, BecomesQtNameFilters) {
+    EXPECT_EQ(toQtNameFilters(captions::kOpenDialogFilter), "所有支持的格式(*.txt)");
+    EXPECT_EQ(toQtNameFilters("Text|*.txt"), "Text (*.txt)");
+    EXPECT_EQ(toQtNameFilters("Pictures|*.png;*.jpg|All (*.*)|*.*"),
+              "Pictures (*.png *.jpg);;All (*.*)");
+    EXPECT_EQ(toQtNameFilters("Both (*.a;*.b)|*.a;*.b"), "Both (*.a *.b)");
+    EXPECT_EQ(toQtNameFilters("|*.txt"), "(*.txt)");
+    EXPECT_EQ(toQtNameFilters(""), "");
+    EXPECT_EQ(toQtNameFilters("No pattern"), "");
+    EXPECT_EQ(toQtNameFilters("Text|*.txt|No pattern"), "Text (*.txt)");
+}
+
+TEST(DisplayCheck, NeedsOneOfTheDisplayVariables) {
+    const char* names[] = {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"};
+    for (const char* name : names) {
+        ::unsetenv(name);
+    }
+    EXPECT_FALSE(displayAvailable());
+    for (const char* name : names) {
+        SCOPED_TRACE(name);
+        ::setenv(name, "", 1);
+        EXPECT_FALSE(displayAvailable()) << "an empty value is no display";
+        ::setenv(name, "x", 1);
+        EXPECT_TRUE(displayAvailable());
+        ::unsetenv(name);
+    }
+    const std::string message = noDisplayMessage("build/app/quodrill");
+    EXPECT_NE(message.find("no display"), std::string::npos);
+    EXPECT_NE(message.find("xvfb-run -a build/app/quodrill"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace quodrill
