@@ -11,6 +11,8 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QApplication app(argc, argv);
+    // Lets the desktop match the window with its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quodrill.Quodrill"));
     quodrill::MainWindow window;
     window.show();
     return app.exec();

@@ -10,6 +10,8 @@ packages=(
     qt6-base-dev libgl-dev fonts-noto-cjk
     # tests, and the screenshot script
     googletest libgtest-dev xvfb xauth xdotool imagemagick
+    # the installed-files test; a D-Bus session and accessibility bus for the accessibility test
+    appstream desktop-file-utils dbus-daemon dbus-bin at-spi2-core
     # benchmarks, sanitizers and fuzzing
     libbenchmark-dev clang libclang-rt-14-dev
 )

@@ -15,6 +15,7 @@
 #include "engine/start.h"
 #include "sources/examples.h"
 #include "sources/file_loading.h"
+#include "ui/accessibility.h"
 #include "ui/captions.h"
 #include "ui/file_filter.h"
 #include "ui/font_fit.h"
@@ -86,6 +87,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     createLabels();
     createTimers();
     chainTabOrder();
+    describeControls(this);
     T[0]->setFocus();
 
     Form_Load();
@@ -213,7 +215,7 @@ void MainWindow::setRowText(int index, std::string_view text) {
 }
 
 void MainWindow::setStatusCaption(std::string_view text) {
-    lagl->setText(toQString(text));
+    setAnnouncedCaption(lagl, toQString(text));
 }
 
 void MainWindow::showRepeatCountLabel() {

@@ -1,0 +1,94 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary DESTDIR under the prefix /usr, as the Debian package does,
+# and checks what lands there: exactly the expected files, a program that starts, a desktop entry
+# and metainfo that validate and point at each other, the icon and the version everywhere.
+# Usage: install_test.sh <build folder> <project version>
+set -uo pipefail
+build_dir="$1"
+version="$2"
+app_id=org.quodrill.Quodrill
+
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+failures=0
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+if ! DESTDIR="$root" cmake --install "$build_dir" --prefix /usr >"$root.log" 2>&1; then
+    cat "$root.log"
+    rm -f "$root.log"
+    echo "FAIL: cmake --install"
+    exit 1
+fi
+rm -f "$root.log"
+usr="$root/usr"
+
+# Exactly these files, nothing more (no libraries, headers or test programs).
+expected="bin/quodrill
+share/applications/$app_id.desktop
+share/doc/quodrill/changelog.gz
+share/doc/quodrill/copyright
+share/icons/hicolor/scalable/apps/$app_id.svg
+share/man/man6/quodrill.6.gz
+share/metainfo/$app_id.metainfo.xml"
+installed=$(cd "$usr" && find . -type f -o -type l | sed 's|^\./||' | LC_ALL=C sort)
+if [ "$installed" != "$expected" ]; then
+    fail "installed files differ from the expected list:"
+    diff <(echo "$expected") <(echo "$installed")
+fi
+
+# The installed program loads its libraries and, with no display, says so and exits with 1.
+program="$usr/bin/quodrill"
+[ -x "$program" ] || fail "bin/quodrill is not executable"
+message=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" 2>&1)
+status=$?
+[ "$status" -eq 1 ] || fail "bin/quodrill without a display exited with $status, not 1"
+grep -q 'xvfb-run -a' <<<"$message" || fail "bin/quodrill without a display said: $message"
+
+# The desktop entry: valid, named Quodrill, in the game menus, starting the installed program
+# with the installed icon.
+desktop="$usr/share/applications/$app_id.desktop"
+desktop-file-validate "$desktop" || fail "desktop-file-validate rejects the desktop entry"
+entry() { sed -n "s/^$1=//p" "$desktop"; }
+[ "$(entry Name)" = "Quodrill" ] || fail "desktop Name is '$(entry Name)'"
+[ -n "$(entry Comment)" ] || fail "desktop entry has no Comment"
+[ "$(entry Categories)" = "Game;LogicGame;" ] || fail "desktop Categories are '$(entry Categories)'"
+[ -x "$usr/bin/$(entry Exec)" ] || fail "desktop Exec '$(entry Exec)' is not an installed program"
+icon="$usr/share/icons/hicolor/scalable/apps/$(entry Icon).svg"
+[ -f "$icon" ] || fail "desktop Icon '$(entry Icon)' has no scalable icon"
+
+# The icon renders as a square picture that is not empty.
+if [ -f "$icon" ]; then
+    size=$(convert -background none -density 96 "$icon" -format '%w %h' info: 2>&1)
+    read -r width height <<<"$size"
+    [ -n "$width" ] && [ "$width" = "$height" ] && [ "$width" -ge 48 ] ||
+        fail "the icon does not render as a square picture: $size"
+    colours=$(convert -background none "$icon" -format '%k' info: 2>/dev/null)
+    [ "${colours:-0}" -gt 2 ] || fail "the icon renders as a blank picture"
+fi
+
+# The metainfo: valid for software centres, launching this desktop entry, at this version.
+metainfo="$usr/share/metainfo/$app_id.metainfo.xml"
+appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate rejects the metainfo"
+appstreamcli validate-tree --no-net "$usr" >/dev/null || fail "appstreamcli validate-tree fails"
+grep -q "<id>$app_id</id>" "$metainfo" || fail "the metainfo id is not $app_id"
+grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
+    fail "the metainfo does not launch $app_id.desktop"
+grep -q "<binary>quodrill</binary>" "$metainfo" || fail "the metainfo does not provide quodrill"
+grep -q "<release version=\"$version\"" "$metainfo" ||
+    fail "the metainfo has no release $version"
+
+# The manual page, the licence and the changelog.
+gzip -dc "$usr/share/man/man6/quodrill.6.gz" | grep -q "\"Quodrill $version\"" ||
+    fail "the manual page is not for version $version"
+grep -q '^MIT License' "$usr/share/doc/quodrill/copyright" || fail "the licence is missing"
+gzip -dc "$usr/share/doc/quodrill/changelog.gz" | head -n 1 | grep -q "^quodrill ($version)" ||
+    fail "the changelog does not start with version $version"
+
+if [ "$failures" -ne 0 ]; then
+    echo "$failures check(s) failed"
+    exit 1
+fi
+echo "Installed and checked: $(tr '\n' ' ' <<<"$expected")"
