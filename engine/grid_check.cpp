@@ -1,27 +1,23 @@
 #include "engine/grid_check.h"
 
+#include "engine/solve_board.h"
+
 namespace quodrill {
 
 bool gridRepeatsDigit(const GridArray& grid) {
-    // u is at once a column, a row and a box number.
-    for (int u = kFirst; u <= kLast; ++u) {
-        for (int d = kFirst; d <= kLast; ++d) {
-            int columnCount = 0;
-            int rowCount = 0;
-            int boxCount = 0;
-            for (int k = kFirst; k <= kLast; ++k) {
-                if (holdsDigit(grid[u][k], d)) {
-                    ++columnCount;
-                }
-                if (holdsDigit(grid[k][u], d)) {
-                    ++rowCount;
-                }
-                if (holdsDigit(grid[boxCellColumn(u, k)][boxCellRow(u, k)], d)) {
-                    ++boxCount;
-                }
+    std::array<DigitMask, kUnitCount> held{};
+    for (int c = kFirst; c <= kLast; ++c) {
+        for (int r = kFirst; r <= kLast; ++r) {
+            const int digit = cellDigit(grid[c][r]);
+            if (digit == 0) {
+                continue;
             }
-            if (columnCount > 1 || rowCount > 1 || boxCount > 1) {
-                return true;
+            const DigitMask bit = digitBit(digit);
+            for (const int unit : {rowUnit(r), columnUnit(c), boxUnit(boxOfCell(c, r))}) {
+                if ((held[unit] & bit) != 0) {
+                    return true;
+                }
+                held[unit] |= bit;
             }
         }
     }
@@ -37,16 +33,6 @@ bool gridHasBlankCell(const GridArray& grid) {
         }
     }
     return false;
-}
-
-bool boxHoldsDigit(const GridArray& grid, int box, int digit) {
-    bool present = false;
-    for (int k = kFirst; k <= kLast; ++k) {
-        if (holdsDigit(grid[boxCellColumn(box, k)][boxCellRow(box, k)], digit)) {
-            present = true;
-        }
-    }
-    return present;
 }
 
 }  // namespace quodrill

@@ -5,13 +5,10 @@
 
 namespace quodrill {
 
-// Recounts every unit from the grid; stops at the first repeated digit.
+// Whether some column, row or box holds a digit more than once (by the digit test).
 bool gridRepeatsDigit(const GridArray& grid);
 
 // Whether some cell of the grid is blank.
 bool gridHasBlankCell(const GridArray& grid);
-
-// Presence test: whether some cell of the box holds the digit (all nine cells are looked at).
-bool boxHoldsDigit(const GridArray& grid, int box, int digit);
 
 }  // namespace quodrill

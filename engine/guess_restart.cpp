@@ -1,6 +1,10 @@
 #include "engine/guess_restart.h"
 
-#include <string>
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cstddef>
+#include <string_view>
 
 #include "engine/grid_check.h"
 #include "engine/start.h"
@@ -9,6 +13,24 @@
 namespace quodrill {
 
 namespace {
+
+// "Repeated calculation : " + count + " times", built in place.
+class RepeatCountCaption {
+  public:
+    explicit RepeatCountCaption(std::int16_t count) {
+        char* at = std::copy(captions::kRepeatCountPrefix.begin(),
+                             captions::kRepeatCountPrefix.end(), chars_.begin());
+        at = std::to_chars(at, chars_.end(), count).ptr;
+        at =
+            std::copy(captions::kRepeatCountSuffix.begin(), captions::kRepeatCountSuffix.end(), at);
+        length_ = static_cast<std::size_t>(at - chars_.begin());
+    }
+    std::string_view view() const { return {chars_.data(), length_}; }
+
+  private:
+    std::array<char, 48> chars_{};
+    std::size_t length_ = 0;
+};
 
 bool cellHasCandidate(const PuzzleState& state, int column, int row) {
     for (int d = kFirst; d <= kLast; ++d) {
@@ -53,10 +75,7 @@ void Testt_Timer(PuzzleState& state, WindowOps& window, RandomSource& random) {
         window.disarmTimer(TimerId::Testt);
         return;
     }
-    std::string caption(captions::kRepeatCountPrefix);
-    caption += std::to_string(state.GuessCount);
-    caption += captions::kRepeatCountSuffix;
-    window.setRepeatCountCaption(caption);
+    window.setRepeatCountCaption(RepeatCountCaption(state.GuessCount).view());
 
     const bool placed = placeRandomDigit(state, random);
     window.armTimer(placed ? TimerId::TT : TimerId::SBT);

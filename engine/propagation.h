@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/puzzle_state.h"
+#include "engine/solve_board.h"
 
 namespace quodrill {
 
@@ -21,5 +22,12 @@ void EliminatePointingInRows(PuzzleState& state);
 
 // Every filled cell loses all nine candidates.
 void ClearSolvedCellCandidates(PuzzleState& state);
+
+// The same steps inside a solve run, on a board that was loaded from the state and that every
+// step keeps in step with what it writes.
+void TryCellCandidates(PuzzleState& state, SolveBoard& board, int column, int row);
+void PlaceHiddenSinglesInBoxes(PuzzleState& state, SolveBoard& board);
+void EliminatePointingInRows(PuzzleState& state, SolveBoard& board);
+void ClearSolvedCellCandidates(PuzzleState& state, SolveBoard& board);
 
 }  // namespace quodrill

@@ -1,43 +1,67 @@
 #include "engine/solve_run.h"
 
-#include "engine/grid_check.h"
+#include <bit>
+
 #include "engine/propagation.h"
 #include "ui/captions.h"
 #include "ui/output_field.h"
 
 namespace quodrill {
 
-void RunSolvePasses(PuzzleState& state, WindowOps& window) {
-    state.SolvedFlag = 0;
-    bool stop = false;
-    while (!stop) {
-        state.CandidateSnapshot = state.Candidates;
+bool runSolvePass(PuzzleState& state, SolveBoard& board, WindowOps& window) {
+    board.passStart = board.candidates;
 
-        // Down column 1, then column 2, ...; each cell's blank test is made when reached.
-        for (int c = kFirst; c <= kLast; ++c) {
-            for (int r = kFirst; r <= kLast; ++r) {
-                if (isBlank(state.Grid[c][r])) {
-                    TryCellCandidates(state, c, r);
-                }
-            }
-        }
-        PlaceHiddenSinglesInBoxes(state);
-        EliminatePointingInRows(state);
-        ClearSolvedCellCandidates(state);
-        WriteOutputField(state, window);
-
-        // Only a full grid without a repeated digit is solved; a full grid that repeats a digit
-        // goes on to the no-change test like a grid with blank cells.
-        const bool solved = !gridHasBlankCell(state.Grid) && !gridRepeatsDigit(state.Grid);
-        state.SolvedFlag = solved ? 1 : 0;
-        stop = solved;
-        if (!stop) {
-            stop = state.CandidateSnapshot == state.Candidates;
-            if (stop) {
-                increaseCounter(state.StallCount);  // stays at 32767
+    // Down column 1, then column 2, ...; each cell's blank test is made when reached.
+    for (int c = kFirst; c <= kLast; ++c) {
+        for (int r = kFirst; r <= kLast; ++r) {
+            if (isBlank(state.Grid[c][r])) {
+                TryCellCandidates(state, board, c, r);
             }
         }
     }
+    PlaceHiddenSinglesInBoxes(state, board);
+    EliminatePointingInRows(state, board);
+    ClearSolvedCellCandidates(state, board);
+    WriteOutputField(state, window);
+
+    // Only a full grid without a repeated digit is solved; a full grid that repeats a digit
+    // goes on to the no-change test like a grid with blank cells.
+    const bool solved = board.blankCells == 0 && board.unitsWithRepeats == 0;
+    state.SolvedFlag = solved ? 1 : 0;
+    if (solved) {
+        return true;
+    }
+    // Candidates are only ever removed, so the pass changed one exactly when a mask differs.
+    const bool unchanged = board.passStart == board.candidates;
+    if (unchanged) {
+        increaseCounter(state.StallCount);  // stays at 32767
+    }
+    return unchanged;
+}
+
+void writeCandidateSnapshot(PuzzleState& state, const SolveBoard& board) {
+    state.CandidateSnapshot = state.Candidates;
+    if (board.passStart == board.candidates) {
+        return;  // the last pass changed nothing: the usual end of a run that stalls
+    }
+    for (int c = kFirst; c <= kLast; ++c) {
+        for (int r = kFirst; r <= kLast; ++r) {
+            const std::size_t cell = static_cast<std::size_t>(cellIndex(c, r));
+            unsigned removed = board.passStart[cell] & ~board.candidates[cell];
+            while (removed != 0) {
+                state.CandidateSnapshot[c][r][std::countr_zero(removed)] = 1;
+                removed &= removed - 1;
+            }
+        }
+    }
+}
+
+void RunSolvePasses(PuzzleState& state, WindowOps& window) {
+    state.SolvedFlag = 0;
+    SolveBoard board = loadBoard(state);
+    while (!runSolvePass(state, board, window)) {
+    }
+    writeCandidateSnapshot(state, board);
 
     if (state.SolvedFlag == 1) {
         window.setStatusCaption(captions::kStatusComplete);

@@ -45,6 +45,9 @@ void setUp(PuzzleState& state, WindowOps& window) {
     }
 
     if (gridRepeatsDigit(state.Grid)) {
+        // The grid now holds the refused rows: a status left by an earlier puzzle, such as
+        // "Status : Complete", must not stand over them.
+        window.setStatusCaption(captions::kStatusReady);
         ShowInputFormatError(window);
         return;
     }

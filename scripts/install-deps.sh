@@ -14,6 +14,8 @@ packages=(
     appstream desktop-file-utils dbus-daemon dbus-bin at-spi2-core
     # benchmarks, sanitizers and fuzzing
     libbenchmark-dev clang libclang-rt-14-dev
+    # scripts/bench.sh: whole-process timing, instruction counts, and the solver it compares with
+    hyperfine valgrind qqwing
 )
 
 missing=()

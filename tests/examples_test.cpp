@@ -6,6 +6,7 @@
 #include "sources/examples.h"
 #include "tests/support/fake_window.h"
 #include "tests/support/grids.h"
+#include "tests/support/replayable_random.h"
 #include "ui/captions.h"
 
 namespace quodrill::testing {
@@ -13,7 +14,7 @@ namespace {
 
 struct Session {
     PuzzleState state;
-    ClockSeededRandom random{12345};
+    ReplayableRandom random{12345};
     FakeWindow window{state, random};
 };
 

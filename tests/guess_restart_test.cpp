@@ -7,6 +7,7 @@
 #include "sources/examples.h"
 #include "tests/support/fake_window.h"
 #include "tests/support/grids.h"
+#include "tests/support/replayable_random.h"
 #include "ui/captions.h"
 
 namespace quodrill::testing {
@@ -156,7 +157,7 @@ TEST(Restart, RejectedRowsStopSolving) {
 // The whole cycle, tick by tick: one guess per set-up, and restarts rebuild the same state.
 TEST(GuessCycle, OneGuessPerSetUpAndEveryRestartRebuildsTheSameState) {
     PuzzleState state;
-    ClockSeededRandom random(99);
+    ReplayableRandom random(99);
     FakeWindow window(state, random);
     window.typeInto(0, "test9");
     window.pressStart();
@@ -193,7 +194,7 @@ TEST(GuessCycle, ResumeOnARejectedGridEndsWithoutCompletion) {
     const Rows fullWithRepeat = {"534678912", "672195348", "198342567", "859761423", "426853791",
                                  "713924856", "961537284", "287419635", "345286171"};
     PuzzleState state;
-    ClockSeededRandom random;
+    ReplayableRandom random(5);
     FakeWindow window(state, random);
     for (int i = 0; i < 9; ++i) {
         window.setRowText(i, fullWithRepeat[i]);

@@ -8,6 +8,7 @@
 #include "sources/examples.h"
 #include "tests/support/fake_window.h"
 #include "tests/support/grids.h"
+#include "tests/support/replayable_random.h"
 #include "ui/captions.h"
 
 namespace quodrill::testing {
@@ -152,7 +153,7 @@ TEST(SolveRun, PropagationAloneSolvesSomeExamplesInTheFirstRun) {
 
 TEST(SolveRun, AfterEveryRunFilledCellsHaveNoCandidates) {
     PuzzleState state;
-    ClockSeededRandom random(7);
+    ReplayableRandom random(7);
     FakeWindow window(state, random);
     window.typeInto(0, "test9");
     window.pressStart();

@@ -227,7 +227,7 @@ void MainWindow::setRepeatCountCaption(std::string_view text) {
 }
 
 void MainWindow::setOutputText(std::string_view text) {
-    label2->setPlainText(toDisplayLines(text));
+    output_.hold(text);  // shown when the solve run's tick ends
 }
 
 std::string MainWindow::loadButtonCaption() const {
@@ -282,6 +282,9 @@ void MainWindow::Loadb_Click() {
 
 void MainWindow::TT_Timer() {
     quodrill::TT_Timer(state_, *this);
+    // The run hands over the text after every pass; the field takes the last one, once.
+    output_.showLatest(
+        [this](std::string_view text) { label2->setPlainText(toDisplayLines(text)); });
 }
 
 void MainWindow::Testt_Timer() {

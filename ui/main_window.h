@@ -7,6 +7,7 @@
 
 #include "engine/puzzle_state.h"
 #include "engine/random_source.h"
+#include "ui/latest_output.h"
 #include "ui/window_ops.h"
 
 class QLabel;
@@ -58,6 +59,7 @@ class MainWindow final : public QWidget, public WindowOps {
 
     PuzzleState state_;
     ClockSeededRandom random_;
+    LatestOutput output_;
 
     std::array<QLineEdit*, 9> T{};
     QPushButton* SB = nullptr;

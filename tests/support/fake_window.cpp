@@ -2,9 +2,6 @@
 
 #include <algorithm>
 
-#include "engine/guess_restart.h"
-#include "engine/solve_run.h"
-#include "engine/start.h"
 #include "sources/examples.h"
 #include "ui/captions.h"
 
@@ -22,13 +19,14 @@ const char* timerName(TimerId timer) {
     return "?";
 }
 
-FakeWindow::FakeWindow(PuzzleState& state, RandomSource& random)
+FakeWindow::FakeWindow(PuzzleState& state, RandomSource& random, EngineHandlers engine)
     : status(captions::kStatusReady),
       repeatCount(captions::kRepeatCountInitial),
       output(captions::kOutputInitial),
       loadCaption(captions::kLoadOpen),
       state_(state),
-      random_(random) {}
+      random_(random),
+      engine_(engine) {}
 
 void FakeWindow::record(std::string line) {
     if (logging) {
@@ -70,6 +68,7 @@ void FakeWindow::setRepeatCountCaption(std::string_view text) {
 
 void FakeWindow::setOutputText(std::string_view text) {
     record("output " + std::string(text));
+    ++outputWrites;
     output = text;
 }
 
@@ -97,11 +96,17 @@ void FakeWindow::disarmTimer(TimerId timer) {
 void FakeWindow::showWarningMessage(std::string_view prompt, std::string_view title) {
     record("warning " + std::string(prompt) + " " + std::string(title));
     warnings.emplace_back(prompt, title);
+    if (whileModalOpen) {
+        whileModalOpen();
+    }
 }
 
 std::string FakeWindow::runFileOpenDialog(std::string_view title, std::string_view filter) {
     record("dialog " + std::string(title) + " " + std::string(filter));
     dialogs.emplace_back(title, filter);
+    if (whileModalOpen) {
+        whileModalOpen();
+    }
     return dialogAnswer;
 }
 
@@ -122,13 +127,13 @@ bool FakeWindow::runOneTick() {
     ++ticks_;
     switch (static_cast<TimerId>(earliest)) {
         case TimerId::TT:
-            TT_Timer(state_, *this);
+            engine_.solveTick(state_, *this);
             break;
         case TimerId::Testt:
-            Testt_Timer(state_, *this, random_);
+            engine_.guessTick(state_, *this, random_);
             break;
         case TimerId::SBT:
-            SBT_Timer(state_, *this);
+            engine_.restartTick(state_, *this);
             break;
     }
     return true;
@@ -149,7 +154,7 @@ void FakeWindow::typeInto(int row, std::string_view text) {
 }
 
 void FakeWindow::pressStart() {
-    SB_Click(state_, *this);
+    engine_.startClick(state_, *this);
 }
 
 float ScriptedRandom::next() {

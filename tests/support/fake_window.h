@@ -4,19 +4,32 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "engine/guess_restart.h"
 #include "engine/puzzle_state.h"
 #include "engine/random_source.h"
+#include "engine/solve_run.h"
+#include "engine/start.h"
 #include "ui/window_ops.h"
 
 namespace quodrill::testing {
 
+// The engine's handlers that the window runs: the program's engine unless another one (the
+// reference engine of the differential test) is given.
+struct EngineHandlers {
+    void (*startClick)(PuzzleState&, WindowOps&) = SB_Click;
+    void (*solveTick)(PuzzleState&, WindowOps&) = TT_Timer;
+    void (*guessTick)(PuzzleState&, WindowOps&, RandomSource&) = Testt_Timer;
+    void (*restartTick)(PuzzleState&, WindowOps&) = SBT_Timer;
+};
+
 class FakeWindow final : public WindowOps {
   public:
-    FakeWindow(PuzzleState& state, RandomSource& random);
+    FakeWindow(PuzzleState& state, RandomSource& random, EngineHandlers engine = {});
 
     // WindowOps
     std::string rowText(int index) const override;
@@ -51,6 +64,11 @@ class FakeWindow final : public WindowOps {
     // T_Change runs so far, and the deepest nesting of them seen.
     int changeRuns = 0;
     int deepestChangeNesting = 0;
+    // Writes of the output field so far: one per pass of a solve run.
+    long outputWrites = 0;
+    // Runs while the warning message or the file-open dialog is open, as the timers of a real
+    // window tick inside a modal box.
+    std::function<void()> whileModalOpen;
 
     bool isArmed(TimerId timer) const { return armedAt_[index(timer)] != 0; }
     bool anyArmed() const;
@@ -71,6 +89,7 @@ class FakeWindow final : public WindowOps {
 
     PuzzleState& state_;
     RandomSource& random_;
+    EngineHandlers engine_;
     std::array<std::uint64_t, kTimerCount> armedAt_{};
     std::uint64_t armSequence_ = 0;
     long ticks_ = 0;

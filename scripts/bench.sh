@@ -1,0 +1,94 @@
+#!/usr/bin/env bash
+# Builds everything and runs every benchmark, printing the figures of docs/PERFORMANCE.md:
+# the fast engine beside the reference engine (one pass, whole solves, in time and in
+# instructions), the end-to-end driver beside qqwing, and the real window under Qt's offscreen
+# platform. Takes about five minutes; QUICK=1 shortens the long solve. BUILD_DIR picks the
+# build folder (build/ by default).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build_dir=${BUILD_DIR:-build}
+bash scripts/install-deps.sh
+bash scripts/build.sh "$build_dir" >/dev/null
+
+bench=$build_dir/bench
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+quick=${QUICK:-0}
+long_seconds=60
+[ "$quick" = 1 ] && long_seconds=10
+
+# The nine examples, one line of 81 characters each.
+"$bench/quodrill_solve" --print-examples >"$work/examples.txt"
+for _ in $(seq 100); do cat "$work/examples.txt"; done >"$work/examples-x100.txt"
+
+# Instructions counted by callgrind inside the functions matching $1.
+instructions() {
+    local pattern=$1
+    shift
+    valgrind --tool=callgrind --callgrind-out-file=/dev/null --toggle-collect="$pattern" "$@" \
+        2>&1 >/dev/null | sed -n 's/.*Collected : \([0-9]*\).*/\1/p'
+}
+
+echo "== machine"
+echo "nproc: $(nproc); $(grep -m1 'model name' /proc/cpuinfo)"
+echo "$(uname -srm); $(g++ --version | head -1)"
+
+echo
+echo "== one pass, the two engines side by side state by state"
+"$bench/quodrill_pass_ratio"
+
+echo
+echo "== one pass and whole solves, Google Benchmark (median of 5 repetitions)"
+"$bench/quodrill_engine_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
+    --benchmark_color=false
+
+echo
+echo "== instructions (callgrind): one pass on every state the examples pass through"
+passes=$("$bench/quodrill_pass_ratio" --only fast | cut -d' ' -f1)
+fast=$(instructions 'quodrill::bench::fastSinglePass*' "$bench/quodrill_pass_ratio" --only fast)
+reference=$(instructions 'quodrill::bench::referencePass*' "$bench/quodrill_pass_ratio" --only reference)
+echo "passes: $passes; reference: $((reference / passes)) per pass; fast: $((fast / passes)) per pass;" \
+    "ratio $((reference / fast))x"
+
+echo
+echo "== instructions (callgrind): the nine examples solved, without timer waits"
+fast=$(instructions 'quodrill::bench::BenchWindow::solve*' "$bench/quodrill_solve" <"$work/examples.txt")
+reference=$(instructions 'quodrill::bench::BenchWindow::solve*' "$bench/quodrill_solve" --reference \
+    <"$work/examples.txt")
+echo "reference: $reference; fast: $fast; ratio $((reference / fast))x"
+"$bench/quodrill_solve" --stats <"$work/examples.txt" >/dev/null
+
+echo
+echo "== end to end beside qqwing --solve (whole processes)"
+hyperfine --warmup 3 --runs 40 --style basic \
+    "$bench/quodrill_solve < $work/examples.txt" \
+    "qqwing --solve --one-line < $work/examples.txt" \
+    "$bench/quodrill_solve --reference < $work/examples.txt"
+hyperfine --warmup 1 --runs 10 --style basic \
+    "$bench/quodrill_solve < $work/examples-x100.txt" \
+    "qqwing --solve --one-line < $work/examples-x100.txt"
+echo "inside the processes, the nine examples:"
+"$bench/quodrill_solve" --stats <"$work/examples.txt" 2>&1 >/dev/null
+qqwing --solve --one-line --timer <"$work/examples.txt" | grep -i 'seconds\|Time:' | tail -1
+
+echo
+echo "== the real window, offscreen: Start to \"Status : Complete\" against the tick floor"
+export QT_QPA_PLATFORM=offscreen
+"$bench/quodrill_window_timing" --bare-chain 2>/dev/null
+"$bench/quodrill_window_timing" --runs 3 2>/dev/null
+
+echo
+echo "== start-up to the first painted window"
+hyperfine --warmup 3 --runs 30 --style basic "$bench/quodrill_window_timing --first-show"
+if command -v Xvfb >/dev/null; then
+    Xvfb :87 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb=$!
+    sleep 1
+    DISPLAY=:87 QT_QPA_PLATFORM=xcb hyperfine --warmup 3 --runs 30 --style basic \
+        "$bench/quodrill_window_timing --first-show"
+    kill "$xvfb"
+fi
+
+echo
+echo "== memory of a long solve (a puzzle without a solution, ${long_seconds} s of cycles)"
+"$bench/quodrill_window_timing" --long "$long_seconds" 2>/dev/null

@@ -1,0 +1,312 @@
+// The fast engine against the reference engine: the same sessions driven through both, compared
+// after every handler (state, window operations, timers, generator calls).
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "engine/propagation.h"
+#include "sources/examples.h"
+#include "tests/oracle/oracle_engine.h"
+#include "tests/support/twin_session.h"
+#include "ui/captions.h"
+
+namespace quodrill::testing {
+namespace {
+
+// Ticks allowed to one generated session: a few cycles of set-up, run, guess, run, restart.
+constexpr int kTickCap = 30;
+
+// A puzzle's rows, for the report of a failing session.
+std::string describe(const RowTexts& rows) {
+    std::string text;
+    for (const std::string& row : rows) {
+        text += row + " ";
+    }
+    return text;
+}
+
+// Types nothing and writes every row, presses Start and lets the chain run.
+void expectSameSolve(TwinSession& twins, const RowTexts& rows, int maxTicks) {
+    ASSERT_TRUE(twins.writeRows(rows)) << twins.difference();
+    ASSERT_TRUE(twins.pressStart()) << twins.difference();
+    twins.runTicks(maxTicks);
+    ASSERT_TRUE(twins.same()) << describe(rows) << "\n" << twins.difference();
+}
+
+TEST(Differential, NineExamplesSolvedToTheEnd) {
+    for (std::uint64_t seed = 1; seed <= 3; ++seed) {
+        for (std::size_t e = 0; e < kExamplePuzzles.size(); ++e) {
+            TwinSession twins(seed * 100 + e);
+            ASSERT_TRUE(twins.typeInto(0, kExamplePuzzles[e].keyword)) << twins.difference();
+            ASSERT_TRUE(twins.pressStart()) << twins.difference();
+            twins.runTicks(100000);
+            ASSERT_TRUE(twins.same()) << kExamplePuzzles[e].keyword << "\n" << twins.difference();
+            EXPECT_EQ(twins.fastWindow().status, captions::kStatusComplete);
+            EXPECT_FALSE(twins.anyArmed());
+        }
+    }
+}
+
+TEST(Differential, ValidPuzzles) {
+    PuzzleGenerator puzzles(11);
+    for (int i = 0; i < 800; ++i) {
+        TwinSession twins(static_cast<std::uint64_t>(i));
+        expectSameSolve(twins, puzzles.puzzleWithBlanks(30 + puzzles.below(35)), kTickCap);
+        if (!twins.same()) {
+            return;
+        }
+    }
+}
+
+TEST(Differential, PuzzlesWithoutASolution) {
+    PuzzleGenerator puzzles(12);
+    for (int i = 0; i < 400; ++i) {
+        TwinSession twins(static_cast<std::uint64_t>(i));
+        expectSameSolve(twins, puzzles.unsolvablePuzzle(20 + puzzles.below(45)), kTickCap);
+        if (!twins.same()) {
+            return;
+        }
+    }
+}
+
+TEST(Differential, NearlyEmptyAndNearlyFullGrids) {
+    PuzzleGenerator puzzles(13);
+    for (int i = 0; i < 150; ++i) {
+        TwinSession empty(static_cast<std::uint64_t>(i));
+        expectSameSolve(empty, puzzles.puzzleWithBlanks(81 - puzzles.below(8)), kTickCap);
+        TwinSession full(static_cast<std::uint64_t>(i));
+        expectSameSolve(full, puzzles.puzzleWithBlanks(puzzles.below(6)), kTickCap);
+        if (!empty.same() || !full.same()) {
+            return;
+        }
+    }
+}
+
+TEST(Differential, ResumeAfterADuplicateFailure) {
+    // The refused rows stay in the grid; the candidates are whatever the last puzzle left, and
+    // every further Start adds a run without a set-up.
+    PuzzleGenerator puzzles(14);
+    for (int i = 0; i < 300; ++i) {
+        TwinSession twins(static_cast<std::uint64_t>(i));
+        expectSameSolve(twins, puzzles.puzzleWithBlanks(30 + puzzles.below(40)), puzzles.below(4));
+        const RowTexts refused = puzzles.puzzleRepeatingADigit(puzzles.below(60));
+        ASSERT_TRUE(twins.writeRows(refused)) << twins.difference();
+        ASSERT_TRUE(twins.pressStart()) << twins.difference();
+        ASSERT_EQ(twins.fastWindow().warnings.size(), 1u) << describe(refused);
+        for (int press = 0; press < 4; ++press) {
+            ASSERT_TRUE(twins.pressStart()) << twins.difference();
+            twins.runTicks(6);
+        }
+        ASSERT_TRUE(twins.same()) << describe(refused) << "\n" << twins.difference();
+    }
+}
+
+// A person at work while the chain runs: rows edited, emptied or replaced, Start pressed again,
+// keywords typed, between any two ticks.
+void changeSomething(TwinSession& twins, PuzzleGenerator& puzzles) {
+    const int row = puzzles.below(9);
+    switch (puzzles.below(7)) {
+        case 0: {
+            std::string text = twins.fastWindow().rows[static_cast<std::size_t>(row)];
+            if (text.size() == 9) {
+                text[static_cast<std::size_t>(puzzles.below(9))] =
+                    static_cast<char>('0' + puzzles.below(10));
+            }
+            twins.writeRow(row, text);
+            break;
+        }
+        case 1:
+            twins.writeRow(row, "");
+            break;
+        case 2:
+            twins.writeRow(row, puzzles.below(2) == 0 ? "12345678x" : "1234");
+            break;
+        case 3:
+            twins.writeRow(0, "");
+            twins.typeInto(0, kExamplePuzzles[static_cast<std::size_t>(puzzles.below(9))].keyword);
+            break;
+        case 4:
+            twins.writeRows(puzzles.puzzleWithBlanks(20 + puzzles.below(50)));
+            break;
+        default:
+            twins.pressStart();
+            break;
+    }
+}
+
+TEST(Differential, RowsChangedInTheMiddleOfAChain) {
+    PuzzleGenerator puzzles(15);
+    for (int i = 0; i < 500; ++i) {
+        TwinSession twins(static_cast<std::uint64_t>(i));
+        const RowTexts rows = puzzles.puzzleWithBlanks(35 + puzzles.below(30));
+        ASSERT_TRUE(twins.writeRows(rows)) << twins.difference();
+        ASSERT_TRUE(twins.pressStart()) << twins.difference();
+        for (int change = 0; change < 4 && twins.same(); ++change) {
+            twins.runTicks(puzzles.below(8));
+            changeSomething(twins, puzzles);
+        }
+        twins.runTicks(kTickCap);
+        ASSERT_TRUE(twins.same()) << describe(rows) << "\n" << twins.difference();
+    }
+}
+
+TEST(Differential, TicksWhileTheMessageBoxIsOpen) {
+    // Start refuses a row while a run or a restart is armed; the armed timer ticks inside the
+    // message box, as a real window's timers do.
+    PuzzleGenerator puzzles(16);
+    for (int i = 0; i < 200; ++i) {
+        TwinSession twins(static_cast<std::uint64_t>(i));
+        twins.act("tick inside every message box", [](TwinSession::Side& side) {
+            side.window.whileModalOpen = [&side] { side.window.runOneTick(); };
+        });
+        ASSERT_TRUE(twins.writeRows(puzzles.puzzleWithBlanks(45 + puzzles.below(15))));
+        ASSERT_TRUE(twins.pressStart()) << twins.difference();
+        for (int round = 0; round < 3 && twins.same(); ++round) {
+            twins.runTicks(puzzles.below(6));
+            twins.writeRow(puzzles.below(9), "1234");
+            twins.pressStart();
+        }
+        twins.runTicks(kTickCap);
+        ASSERT_TRUE(twins.same()) << twins.difference();
+    }
+}
+
+TEST(Differential, CountersAtTheirLimit) {
+    PuzzleGenerator puzzles(17);
+    for (int i = 0; i < 60; ++i) {
+        TwinSession twins(static_cast<std::uint64_t>(i));
+        ASSERT_TRUE(twins.writeRows(puzzles.puzzleWithBlanks(50 + puzzles.below(15))));
+        ASSERT_TRUE(twins.pressStart()) << twins.difference();
+        const std::int16_t start = static_cast<std::int16_t>(kCounterLimit - puzzles.below(3));
+        ASSERT_TRUE(twins.act("counters near 32767", [start](TwinSession::Side& side) {
+            side.state.GuessCount = start;
+            side.state.StallCount = start;
+        }));
+        for (int press = 0; press < 3; ++press) {
+            twins.runTicks(kTickCap);
+            ASSERT_TRUE(twins.pressStart()) << twins.difference();
+        }
+        twins.runTicks(kTickCap);
+        ASSERT_TRUE(twins.same()) << twins.difference();
+    }
+}
+
+// States that no session of a few ticks reaches easily: grids with empty texts, filled cells
+// that keep candidates, digits repeated anywhere, blank cells without candidates, candidates
+// thinned at random, and counters anywhere in their range.
+PuzzleState randomState(PuzzleGenerator& random) {
+    PuzzleState state;
+    const RowTexts rows = random.puzzleWithBlanks(random.below(82));
+    // Per cent of the blank cells' entries kept: all of them as after a set-up, or thinned.
+    const int kept = random.below(2) == 0 ? 100 : random.below(100);
+    const int staleFilled = random.below(3) == 0 ? random.below(30) : 0;  // per cent
+    for (int c = kFirst; c <= kLast; ++c) {
+        for (int r = kFirst; r <= kLast; ++r) {
+            state.Grid[c][r] =
+                rows[static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(c - 1)];
+            const bool blank = state.Grid[c][r] == kBlankCell;
+            const bool stale = !blank && random.below(100) < staleFilled;
+            for (int d = kFirst; d <= kLast; ++d) {
+                const bool set = (blank && random.below(100) < kept) || (stale && random.below(2));
+                state.Candidates[c][r][d] = set ? 1 : 0;
+                state.CandidateSnapshot[c][r][d] = static_cast<std::int16_t>(random.below(2));
+            }
+        }
+    }
+    // Now and then an empty text in place of a "0", or a digit written over any cell.
+    const int oddCells = random.below(4) == 0 ? 1 + random.below(5) : 0;
+    for (int i = 0; i < oddCells; ++i) {
+        CellText& cell = state.Grid[1 + random.below(9)][1 + random.below(9)];
+        if (random.below(2) == 0) {
+            cell = cell == kBlankCell ? kEmptyCell : cell;
+        } else {
+            cell = static_cast<char>('0' + random.below(10));
+        }
+    }
+    const std::int16_t counters[] = {0, 1, 2, 3, 7, kCounterLimit - 1, kCounterLimit};
+    state.SetUpDone = static_cast<std::int16_t>(random.below(2));
+    state.SolvedFlag = static_cast<std::int16_t>(random.below(2));
+    state.StallCount = counters[random.below(7)];
+    state.GuessCount = counters[random.below(7)];
+    return state;
+}
+
+TEST(Differential, EachStepOnRandomStates) {
+    PuzzleGenerator random(18);
+    for (int i = 0; i < 3000; ++i) {
+        const PuzzleState start = randomState(random);
+        PuzzleState fast = start;
+        PuzzleState reference = start;
+        const int column = 1 + random.below(9);
+        const int row = 1 + random.below(9);
+        std::string step;
+        switch (i % 4) {
+            case 0:
+                step = "TryCellCandidates";
+                if (!isBlank(start.Grid[column][row]) && random.below(2) == 0) {
+                    continue;  // a run calls it only for blank cells; now and then try others
+                }
+                TryCellCandidates(fast, column, row);
+                oracle::TryCellCandidates(reference, column, row);
+                break;
+            case 1:
+                step = "PlaceHiddenSinglesInBoxes";
+                PlaceHiddenSinglesInBoxes(fast);
+                oracle::PlaceHiddenSinglesInBoxes(reference);
+                break;
+            case 2:
+                step = "EliminatePointingInRows";
+                EliminatePointingInRows(fast);
+                oracle::EliminatePointingInRows(reference);
+                break;
+            default:
+                step = "ClearSolvedCellCandidates";
+                ClearSolvedCellCandidates(fast);
+                oracle::ClearSolvedCellCandidates(reference);
+                break;
+        }
+        ASSERT_EQ(describeStateDifference(fast, reference), "")
+            << step << " (" << column << ", " << row << ") on random state " << i;
+    }
+}
+
+TEST(Differential, EachHandlerOnRandomStates) {
+    PuzzleGenerator random(19);
+    for (int i = 0; i < 1500; ++i) {
+        TwinSession twins(static_cast<std::uint64_t>(i));
+        const PuzzleState start = randomState(random);
+        const RowTexts rows = random.below(3) == 0 ? random.puzzleRepeatingADigit(random.below(70))
+                                                   : random.puzzleWithBlanks(random.below(82));
+        ASSERT_TRUE(twins.act("random state and rows", [&](TwinSession::Side& side) {
+            side.state = start;
+            for (int r = 0; r < 9; ++r) {  // as they stand, without a change event
+                side.window.rows[static_cast<std::size_t>(r)] = rows[static_cast<std::size_t>(r)];
+            }
+        }));
+        switch (i % 4) {
+            case 0:
+                twins.act("TT_Timer", [](TwinSession::Side& side) {
+                    side.engine.solveTick(side.state, side.window);
+                });
+                break;
+            case 1:
+                twins.act("Testt_Timer", [](TwinSession::Side& side) {
+                    side.engine.guessTick(side.state, side.window, side.random);
+                });
+                break;
+            case 2:
+                twins.act("SBT_Timer", [](TwinSession::Side& side) {
+                    side.engine.restartTick(side.state, side.window);
+                });
+                break;
+            default:
+                twins.pressStart();
+                break;
+        }
+        twins.runTicks(4);
+        ASSERT_TRUE(twins.same()) << "random state " << i << "\n" << twins.difference();
+    }
+}
+
+}  // namespace
+}  // namespace quodrill::testing
