@@ -1,0 +1,20 @@
+// Puzzles that the solver cannot finish by propagation and one guess: one with no solution at
+// all, and a very hard one that needs many cycles of guess and restart, if it ever ends.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace quodrill::testing {
+
+// No digit repeats, but row 1 leaves only a 9 for its last cell, and column 9 already holds a 9.
+constexpr std::array<std::string_view, 9> kNoSolutionRows = {"123456780", "000000009", "000000000",
+                                                             "000000000", "000000000", "000000000",
+                                                             "000000000", "000000000", "000000000"};
+
+// A well-known puzzle with one solution and 21 givens that needs deep search.
+constexpr std::array<std::string_view, 9> kVeryHardRows = {"800000000", "003600000", "070090200",
+                                                           "050007000", "000045700", "000100030",
+                                                           "001000068", "008500010", "090000400"};
+
+}  // namespace quodrill::testing
