@@ -13,7 +13,7 @@ class FuzzRandom final : public RandomSource {
     // One guess draws on average a few dozen values; a million means it no longer ends.
     static constexpr long kDrawsPerHandler = 1'000'000;
 
-    explicit FuzzRandom(std::uint64_t seed) : state_(seed) {}
+    explicit FuzzRandom(std::uint64_t seed) : seed_(seed), values_(seed) {}
 
     float next() override;
     // Stirs the state in a fixed way instead of reading the clock.
@@ -24,7 +24,8 @@ class FuzzRandom final : public RandomSource {
     long draws() const { return draws_; }
 
   private:
-    std::uint64_t state_;
+    std::uint64_t seed_;
+    ClockSeededRandom values_;
     long draws_ = 0;
     long drawsInHandler_ = 0;
 };
