@@ -62,17 +62,7 @@ bool BenchWindow::runOneTick() {
         return false;
     }
     ++ticks;
-    switch (timer) {
-        case TimerId::TT:
-            engine_.solveTick(state_, *this);
-            break;
-        case TimerId::Testt:
-            engine_.guessTick(state_, *this, random_);
-            break;
-        case TimerId::SBT:
-            engine_.restartTick(state_, *this);
-            break;
-    }
+    engine_.runTimer(timer, state_, *this, random_);
     return true;
 }
 

@@ -125,17 +125,7 @@ bool FakeWindow::runOneTick() {
         return false;
     }
     ++ticks_;
-    switch (static_cast<TimerId>(earliest)) {
-        case TimerId::TT:
-            engine_.solveTick(state_, *this);
-            break;
-        case TimerId::Testt:
-            engine_.guessTick(state_, *this, random_);
-            break;
-        case TimerId::SBT:
-            engine_.restartTick(state_, *this);
-            break;
-    }
+    engine_.runTimer(static_cast<TimerId>(earliest), state_, *this, random_);
     return true;
 }
 

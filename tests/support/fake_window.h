@@ -25,6 +25,22 @@ struct EngineHandlers {
     void (*solveTick)(PuzzleState&, WindowOps&) = TT_Timer;
     void (*guessTick)(PuzzleState&, WindowOps&, RandomSource&) = Testt_Timer;
     void (*restartTick)(PuzzleState&, WindowOps&) = SBT_Timer;
+
+    // Runs the handler of `timer`.
+    void runTimer(TimerId timer, PuzzleState& state, WindowOps& window,
+                  RandomSource& random) const {
+        switch (timer) {
+            case TimerId::TT:
+                solveTick(state, window);
+                break;
+            case TimerId::Testt:
+                guessTick(state, window, random);
+                break;
+            case TimerId::SBT:
+                restartTick(state, window);
+                break;
+        }
+    }
 };
 
 class FakeWindow final : public WindowOps {
