@@ -75,7 +75,7 @@ echo
 echo "== the real window, offscreen: Start to \"Status : Complete\" against the tick floor"
 export QT_QPA_PLATFORM=offscreen
 "$bench/quodrill_window_timing" --bare-chain 2>/dev/null
-"$bench/quodrill_window_timing" --runs 3 2>/dev/null
+"$bench/quodrill_window_timing" --runs 5 2>/dev/null
 
 echo
 echo "== start-up to the first painted window"

@@ -1,5 +1,5 @@
-// The output text that the solver hands over after every pass, held until the window shows it,
-// so that the field is redrawn at most once per turn of the event loop, with the last text.
+// The output text that the solver hands over after every pass, held until the window shows it:
+// the field gets only the newest text, and only when it differs from the one it shows.
 #pragma once
 
 #include <string>

@@ -19,6 +19,8 @@
 #include "ui/captions.h"
 #include "ui/file_filter.h"
 #include "ui/font_fit.h"
+#include "ui/frame_pacer.h"
+#include "ui/tick_precision.h"
 #include "ui/twips.h"
 
 namespace quodrill {
@@ -178,6 +180,12 @@ void MainWindow::createTimers() {
     connect(TT, &QTimer::timeout, this, &MainWindow::TT_Timer);
     connect(Testt, &QTimer::timeout, this, &MainWindow::Testt_Timer);
     connect(SBT, &QTimer::timeout, this, &MainWindow::SBT_Timer);
+    wakeOnTime();  // a tick of 1 ms is late by the system's timer slack unless asked otherwise
+
+    // The solver hands over a grid every millisecond or faster; a screen shows about sixty
+    // frames a second, so the window is drawn at most once a frame while the solver ticks.
+    pacer_ = new FramePacer(
+        this, [this] { return solverTicking(); }, [this] { showHeldOutput(); });
 }
 
 void MainWindow::chainTabOrder() {
@@ -186,6 +194,16 @@ void MainWindow::chainTabOrder() {
     for (std::size_t i = 1; i < chain.size(); ++i) {
         QWidget::setTabOrder(chain[i - 1], chain[i]);
     }
+}
+
+bool MainWindow::solverTicking() const {
+    return TT->isActive() || Testt->isActive() || SBT->isActive();
+}
+
+// Gives the field the newest text it has not shown.
+void MainWindow::showHeldOutput() {
+    output_.showLatest(
+        [this](std::string_view text) { label2->setPlainText(toDisplayLines(text)); });
 }
 
 QTimer* MainWindow::timer(TimerId id) const {
@@ -281,18 +299,18 @@ void MainWindow::Loadb_Click() {
 }
 
 void MainWindow::TT_Timer() {
-    quodrill::TT_Timer(state_, *this);
-    // The run hands over the text after every pass; the field takes the last one, once.
-    output_.showLatest(
-        [this](std::string_view text) { label2->setPlainText(toDisplayLines(text)); });
+    quodrill::TT_Timer(state_, *this);  // hands over the text after every pass
+    pacer_->afterSolverTick();
 }
 
 void MainWindow::Testt_Timer() {
     quodrill::Testt_Timer(state_, *this, random_);
+    pacer_->afterSolverTick();
 }
 
 void MainWindow::SBT_Timer() {
     quodrill::SBT_Timer(state_, *this);
+    pacer_->afterSolverTick();
 }
 
 }  // namespace quodrill

@@ -18,6 +18,8 @@ class QTimer;
 
 namespace quodrill {
 
+class FramePacer;
+
 class MainWindow final : public QWidget, public WindowOps {
     Q_OBJECT
 
@@ -48,6 +50,8 @@ class MainWindow final : public QWidget, public WindowOps {
     void createTimers();
     void chainTabOrder();
     QTimer* timer(TimerId id) const;
+    bool solverTicking() const;
+    void showHeldOutput();
 
     void Form_Load();
     void T_Change(int index);
@@ -72,6 +76,7 @@ class MainWindow final : public QWidget, public WindowOps {
     QTimer* TT = nullptr;
     QTimer* Testt = nullptr;
     QTimer* SBT = nullptr;
+    FramePacer* pacer_ = nullptr;
 };
 
 }  // namespace quodrill

@@ -1,0 +1,148 @@
+// The real window's drawing while the solver ticks: at most once a display frame, the newest grid
+// and caption drawn once it stops, and no delay at all while the solver is idle.
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QEventLoop>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+#include "ui/captions.h"
+#include "ui/frame_pacer.h"
+#include "ui/main_window.h"
+
+namespace quodrill {
+namespace {
+
+// Counts the paints of one widget and notes the caption it was drawn with last.
+class PaintCounter final : public QObject {
+  public:
+    explicit PaintCounter(QWidget* widget) : widget_(widget) { widget->installEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == widget_ && event->type() == QEvent::Paint) {
+            ++paints;
+            if (auto* label = qobject_cast<QLabel*>(widget_)) {
+                drawnCaption = label->text();
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+    int paints = 0;
+    QString drawnCaption;
+
+  private:
+    QWidget* widget_;
+};
+
+// Runs the event loop for `ms` without the pauses of QTest::qWait, so timers tick as they would.
+void runEventLoopFor(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+QString q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+class FramePacingTest : public QObject {
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<MainWindow> window;
+
+    template <typename W>
+    W* control(const char* name) const {
+        W* found = window->findChild<W*>(QLatin1String(name));
+        if (found == nullptr) {
+            qFatal("no control %s", name);
+        }
+        return found;
+    }
+    bool solverTicking() const {
+        return control<QTimer>("TT")->isActive() || control<QTimer>("Testt")->isActive() ||
+               control<QTimer>("SBT")->isActive();
+    }
+
+  private slots:
+    void init() {
+        window = std::make_unique<MainWindow>();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QTest::qWait(50);  // the first paints are over
+    }
+    void cleanup() { window.reset(); }
+
+    void drawsAtMostOnceAFrameWhileTheSolverTicks() {
+        // Cell (9, 1) can hold only a 9, which its column already holds: the chain of runs,
+        // guesses and restarts never ends, and every guess changes the repeat count.
+        const char* rows[9] = {"123456780", "000000009", "000000000", "000000000", "000000000",
+                               "000000000", "000000000", "000000000", "000000000"};
+        for (int i = 0; i < 9; ++i) {
+            window->setRowText(i, rows[i]);
+        }
+        QTest::qWait(50);
+        PaintCounter field(control<QPlainTextEdit>("label2")->viewport());
+        PaintCounter repeatCount(control<QLabel>("RC"));
+        long ticks = 0;
+        for (const char* name : {"TT", "Testt", "SBT"}) {
+            connect(control<QTimer>(name), &QTimer::timeout, this, [&ticks] { ++ticks; });
+        }
+
+        QElapsedTimer clock;
+        clock.start();
+        control<QPushButton>("SB")->click();
+        runEventLoopFor(600);
+        const qint64 elapsedMs = clock.elapsed();
+        QVERIFY(solverTicking());
+
+        // A frame lasts 16 ms; Qt may end a coarse timer up to 5 % early.
+        const qint64 mostFrames = elapsedMs / (FramePacer::kFrameMs * 95 / 100) + 2;
+        QVERIFY2(field.paints <= mostFrames,
+                 qPrintable(QStringLiteral("%1 paints of the field in %2 ms, %3 ticks")
+                                .arg(field.paints)
+                                .arg(elapsedMs)
+                                .arg(ticks)));
+        QVERIFY2(repeatCount.paints <= mostFrames, qPrintable(QString::number(repeatCount.paints)));
+        QVERIFY2(field.paints >= 1, "the field was never drawn while the solver ticked");
+        QVERIFY(ticks > 0);
+    }
+
+    void drawsTheLastGridAndCaptionOnceTheSolverStops() {
+        PaintCounter status(control<QLabel>("lagl"));
+        window->setRowText(0, "test9");  // needs guesses: many ticks
+        control<QPushButton>("SB")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(control<QLabel>("lagl")->text(), q(captions::kStatusComplete),
+                                  120000);
+        QVERIFY(!solverTicking());
+
+        // The solved grid and the caption are drawn once the solver has stopped.
+        QTRY_COMPARE_WITH_TIMEOUT(status.drawnCaption, q(captions::kStatusComplete), 5000);
+        const QStringList lines = control<QPlainTextEdit>("label2")->toPlainText().split('\n');
+        QCOMPARE(lines.size(), 10);
+        for (int r = 0; r < 9; ++r) {
+            QVERIFY2(lines[r].size() == 9 && !lines[r].contains(QLatin1Char('0')),
+                     qPrintable(lines[r]));
+        }
+    }
+
+    void drawsAtOnceWhileTheSolverIsIdle() {
+        QLineEdit* box = control<QLineEdit>("T0");
+        PaintCounter counter(box);
+        QTest::keyClicks(box, QStringLiteral("1"));
+        QVERIFY(!solverTicking());
+        QCoreApplication::processEvents();  // one turn of the event loop, no waiting
+        QVERIFY(counter.paints >= 1);
+    }
+};
+
+}  // namespace quodrill
+
+QTEST_MAIN(quodrill::FramePacingTest)
+#include "frame_pacing_test.moc"
