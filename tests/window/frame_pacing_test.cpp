@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "tests/window/window_controls.h"
 #include "ui/captions.h"
 #include "ui/frame_pacer.h"
 #include "ui/main_window.h"
@@ -59,11 +60,7 @@ class FramePacingTest : public QObject {
 
     template <typename W>
     W* control(const char* name) const {
-        W* found = window->findChild<W*>(QLatin1String(name));
-        if (found == nullptr) {
-            qFatal("no control %s", name);
-        }
-        return found;
+        return findControl<W>(*window, name);
     }
     bool solverTicking() const {
         return control<QTimer>("TT")->isActive() || control<QTimer>("Testt")->isActive() ||

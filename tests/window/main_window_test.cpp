@@ -18,6 +18,7 @@
 #include <memory>
 
 #include "sources/examples.h"
+#include "tests/window/window_controls.h"
 #include "ui/captions.h"
 
 namespace quodrill {
@@ -102,11 +103,7 @@ class MainWindowTest : public QObject {
 
     template <typename W>
     W* control(const char* name) const {
-        W* found = window->findChild<W*>(QLatin1String(name));
-        if (found == nullptr) {
-            qFatal("no control %s", name);
-        }
-        return found;
+        return findControl<W>(*window, name);
     }
     QLineEdit* row(int i) const {
         return control<QLineEdit>(qPrintable(QStringLiteral("T%1").arg(i)));
