@@ -20,12 +20,12 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "sources/examples.h"
+#include "tests/support/process_memory.h"
 #include "ui/captions.h"
 #include "ui/main_window.h"
 #include "ui/tick_precision.h"
@@ -34,18 +34,6 @@ namespace quodrill::bench {
 namespace {
 
 constexpr double kTickFloorMs = 1.0;  // the timers' interval
-
-// "VmRSS" or "VmHWM" of this process, in KiB.
-long memoryKiB(std::string_view field) {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind(field, 0) == 0) {
-            return std::strtol(line.c_str() + field.size() + 1, nullptr, 10);
-        }
-    }
-    return -1;
-}
 
 // Counts the ticks of the window's three timers.
 class TickCounter {
@@ -200,11 +188,13 @@ int longChain(int seconds) {
     for (int i = 0; i < 9; ++i) {
         window.setRowText(i, rows[i]);
     }
-    const long before = memoryKiB("VmRSS:");
+    const long before = testing::processMemoryKiB("VmRSS:");
     pressStartAndWaitForStatus(window, captions::kStatusComplete, seconds * 1000, [] {});
     std::printf("ticks %ld, guesses %d\n", counter.ticks, window.puzzleState().GuessCount);
+    const long after = testing::processMemoryKiB("VmRSS:");
+    const long peak = testing::processMemoryKiB("VmHWM:");  // read last: it includes `after`
     std::printf("resident memory: %ld KiB before the chain, %ld KiB after %d s, peak %ld KiB\n",
-                before, memoryKiB("VmRSS:"), seconds, memoryKiB("VmHWM:"));
+                before, after, seconds, peak);
     return 0;
 }
 

@@ -5,32 +5,20 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <string>
 #include <string_view>
 
 #include "tests/reliability/checked_chain.h"
 #include "tests/reliability/hard_puzzles.h"
+#include "tests/support/process_memory.h"
 
 namespace {
-
-// Resident set size of this process, in kB, from the kernel's own account.
-long residentKilobytes() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmRSS:", 0) == 0) {
-            return std::strtol(line.c_str() + 6, nullptr, 10);
-        }
-    }
-    return -1;
-}
 
 void report(const char* when, const quodrill::testing::CheckedChain& chain) {
     const struct mallinfo2 heap = mallinfo2();
     std::printf("%-7s ticks %8ld  guesses %6d  restarts %6ld  heap in use %8zu B  RSS %6ld kB\n",
                 when, chain.ticks(), chain.state.GuessCount, chain.restarts(), heap.uordblks,
-                residentKilobytes());
+                quodrill::testing::processMemoryKiB("VmRSS:"));
 }
 
 }  // namespace

@@ -10,27 +10,12 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <string>
 
 #include "tests/reliability/hard_puzzles.h"
+#include "tests/support/process_memory.h"
 #include "ui/captions.h"
 #include "ui/main_window.h"
-
-namespace {
-
-long residentKilobytes() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmRSS:", 0) == 0) {
-            return std::strtol(line.c_str() + 6, nullptr, 10);
-        }
-    }
-    return -1;
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
@@ -56,7 +41,8 @@ int main(int argc, char** argv) {
         const int guesses = window.puzzleState().GuessCount;
         while (next < std::size(marks) && guesses >= marks[next]) {
             std::printf("guesses %5d  heap in use %9zu B  RSS %7ld kB  %6.1f s\n", guesses,
-                        mallinfo2().uordblks, residentKilobytes(), clock.elapsed() / 1000.0);
+                        mallinfo2().uordblks, quodrill::testing::processMemoryKiB("VmRSS:"),
+                        clock.elapsed() / 1000.0);
             std::fflush(stdout);
             ++next;
         }
