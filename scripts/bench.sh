@@ -8,6 +8,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${BUILD_DIR:-build}
 bash scripts/install-deps.sh
+source scripts/require_tools.sh
+require_tools valgrind:valgrind hyperfine:hyperfine qqwing:qqwing
 bash scripts/build.sh "$build_dir" >/dev/null
 
 bench=$build_dir/bench

@@ -15,6 +15,8 @@ fi
 build_dir="${QUODRILL_FUZZ_BUILD:-build-fuzz}"
 
 bash scripts/install-deps.sh
+source scripts/require_tools.sh
+require_tools clang++:clang
 CC=clang CXX=clang++ cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DQUODRILL_WITH_WINDOW=OFF -DQUODRILL_FUZZ=ON >/dev/null
 cmake --build "$build_dir" -j "$(nproc)" --target "${targets[@]/#/fuzz_}"

@@ -10,12 +10,17 @@ packages=(
     qt6-base-dev libgl-dev fonts-noto-cjk
     # tests, and the screenshot script
     googletest libgtest-dev xvfb xauth xdotool imagemagick
-    # the installed-files test; a D-Bus session and accessibility bus for the accessibility test
-    appstream desktop-file-utils dbus-daemon dbus-bin at-spi2-core
+    # the installed-files test: validators of the desktop entry and the metainfo, and librsvg to
+    # draw the icon (ImageMagick alone cannot read SVG without its recommended packages)
+    appstream desktop-file-utils librsvg2-bin
+    # a D-Bus session and accessibility bus for the accessibility test
+    dbus-daemon dbus-bin at-spi2-core
     # benchmarks, sanitizers and fuzzing
     libbenchmark-dev clang libclang-rt-14-dev
     # scripts/bench.sh: whole-process timing, instruction counts, and the solver it compares with
     hyperfine valgrind qqwing
+    # scripts/fresh_machine_check.sh and scripts/package_fresh_check.sh: a minimal Debian 12
+    debootstrap
 )
 
 missing=()

@@ -10,10 +10,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-if [ "$(id -u)" -ne 0 ]; then
-    echo "scripts/package_fresh_check.sh needs root (debootstrap, chroot, mounts)." >&2
-    exit 2
-fi
+source scripts/fresh_debian.sh
+fresh_require_root scripts/package_fresh_check.sh
 
 deb="${1:-}"
 if [ -z "$deb" ]; then
@@ -24,40 +22,27 @@ deb=$(realpath "$deb")
 root=$(realpath -m "${QUODRILL_FRESH_ROOT:-${QUODRILL_PACKAGE_BUILD:-build-package}/fresh-bookworm}")
 picture="$(dirname "$deb")/fresh-install.png"
 
-for tool in debootstrap Xvfb xdotool import; do
-    command -v "$tool" >/dev/null || {
-        echo "$tool is missing (apt-get install debootstrap xvfb xdotool imagemagick)." >&2
-        exit 2
-    }
-done
+source scripts/require_tools.sh
+require_tools Xvfb:xvfb xdotool:xdotool import:imagemagick
 
-if [ ! -x "$root/usr/bin/apt-get" ]; then
-    rm -rf "$root"
-    debootstrap --variant=minbase bookworm "$root" http://deb.debian.org/debian
-fi
+fresh_base "$root"
 
 source scripts/xvfb_session.sh
-mounted=()
 app_pid=""
 finish() {
     [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-    local i
-    for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do
-        umount "${mounted[i]}" 2>/dev/null || umount -l "${mounted[i]}" || true
-    done
+    fresh_unmount
     xvfb_stop
 }
 trap finish EXIT
 
 xvfb_start 800x600
 # The fresh system sees the proc and device files, and the X server's socket, of this machine.
+fresh_mount "$root"
 mkdir -p "$root/tmp/.X11-unix"
-mount -t proc proc "$root/proc" && mounted+=("$root/proc")
-mount --bind /dev "$root/dev" && mounted+=("$root/dev")
-mount --bind /dev/pts "$root/dev/pts" && mounted+=("$root/dev/pts")
-mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix" && mounted+=("$root/tmp/.X11-unix")
+mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix" && fresh_mounted+=("$root/tmp/.X11-unix")
 
-in_root() { chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 "$@"; }
+in_root() { fresh_in_root "$root" "$@"; }
 
 # A fresh system: remove an earlier install first.
 in_root dpkg --purge quodrill >/dev/null 2>&1 || true

@@ -7,6 +7,8 @@ cd "$(dirname "$0")/.."
 build_dir="${1:-build-sanitize}"
 
 bash scripts/install-deps.sh
+source scripts/require_tools.sh
+require_tools clang++:clang
 
 flags="-O1 -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all"
 # The benchmarks are left out: they are not tests, and timing them under the sanitizers says

@@ -14,6 +14,9 @@ if [ ! -x "$program" ]; then
     bash scripts/build.sh "$build_dir"
 fi
 
+source scripts/require_tools.sh
+require_tools Xvfb:xvfb xdotool:xdotool import:imagemagick
+
 display=99
 while [ -e "/tmp/.X${display}-lock" ] || [ -e "/tmp/.X11-unix/X${display}" ]; do
     display=$((display + 1))

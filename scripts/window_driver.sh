@@ -8,6 +8,9 @@
 # windows given, such as a message box) covers.
 # driver_stop: ends the program. Call it from the caller's EXIT trap, before xvfb_stop.
 
+source "$(dirname "${BASH_SOURCE[0]}")/require_tools.sh"
+require_tools xdotool:xdotool import:imagemagick
+
 driver_pid=""
 driver_window=""
 driver_scale=1

@@ -4,6 +4,9 @@
 # accepts clients. xvfb_stop: stops it and removes what xvfb_start made. Call xvfb_stop from the
 # caller's EXIT trap.
 
+source "$(dirname "${BASH_SOURCE[0]}")/require_tools.sh"
+require_tools Xvfb:xvfb
+
 xvfb_pid=""
 xvfb_dir=""
 

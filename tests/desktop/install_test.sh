@@ -4,6 +4,9 @@
 # and metainfo that validate and point at each other, the icon and the version everywhere.
 # Usage: install_test.sh <build folder> <project version>
 set -uo pipefail
+source "$(cd "$(dirname "$0")" && pwd)/../../scripts/require_tools.sh"
+require_tools desktop-file-validate:desktop-file-utils appstreamcli:appstream \
+    rsvg-convert:librsvg2-bin convert:imagemagick
 build_dir="$1"
 version="$2"
 app_id=org.quodrill.Quodrill
@@ -59,14 +62,18 @@ entry() { sed -n "s/^$1=//p" "$desktop"; }
 icon="$usr/share/icons/hicolor/scalable/apps/$(entry Icon).svg"
 [ -f "$icon" ] || fail "desktop Icon '$(entry Icon)' has no scalable icon"
 
-# The icon renders as a square picture that is not empty.
+# The icon renders as a square picture that is not empty: drawn by librsvg, the renderer that
+# desktops use for SVG icons, at its own size, and measured by ImageMagick.
 if [ -f "$icon" ]; then
-    size=$(convert -background none -density 96 "$icon" -format '%w %h' info: 2>&1)
-    read -r width height <<<"$size"
-    [ -n "$width" ] && [ "$width" = "$height" ] && [ "$width" -ge 48 ] ||
-        fail "the icon does not render as a square picture: $size"
-    colours=$(convert -background none "$icon" -format '%k' info: 2>/dev/null)
-    [ "${colours:-0}" -gt 2 ] || fail "the icon renders as a blank picture"
+    picture="$root/icon.png"
+    if ! rendered=$(rsvg-convert --format png --output "$picture" "$icon" 2>&1); then
+        fail "the icon does not render: $rendered"
+    else
+        read -r width height colours < <(convert "$picture" -format '%w %h %k' info: 2>&1)
+        [ -n "$width" ] && [ "$width" = "$height" ] && [ "$width" -ge 48 ] 2>/dev/null ||
+            fail "the icon does not render as a square picture: ${width:-?} x ${height:-?}"
+        [ "${colours:-0}" -gt 2 ] 2>/dev/null || fail "the icon renders as a blank picture"
+    fi
 fi
 
 # The metainfo: valid for software centres, launching this desktop entry, at this version.

@@ -5,6 +5,9 @@
 # Usage: with_accessibility_bus.sh <command> [arguments...]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../../scripts/require_tools.sh"
+require_tools dbus-run-session:dbus-bin dbus-send:dbus-bin dbus-daemon:dbus-daemon \
+    /usr/libexec/at-spi-bus-launcher:at-spi2-core
 
 if [ -z "${QUODRILL_ACCESSIBILITY_BUS:-}" ]; then
     # The accessibility bus keeps its socket under XDG_RUNTIME_DIR: a private one per run.
