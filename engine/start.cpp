@@ -31,8 +31,15 @@ void setUp(PuzzleState& state, WindowOps& window) {
 
     for (int i = 0; i < 9; ++i) {
         if (!isValidRow(window.rowText(i))) {
+            // Neither "Calculating..." nor "Complete" may stand over refused rows.
+            window.setStatusCaption(captions::kStatusReady);
             ShowInputFormatError(window);
             window.setRowText(i, "");
+            // Emptying the row is a change of the rows, which makes the next Start validate
+            // again; a row that was empty already does not change, so reset here as the change
+            // handler would, or Start would resume on a grid nobody typed.
+            state.SetUpDone = 0;
+            state.GuessCount = 0;
             return;
         }
     }

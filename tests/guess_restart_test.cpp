@@ -148,10 +148,31 @@ TEST(Restart, RejectedRowsStopSolving) {
     s.window.setRowText(3, "12");  // the user edits a row while solving
     s.window.disarmTimer(TimerId::TT);
     s.window.armTimer(TimerId::SBT);
+    ASSERT_EQ(s.window.status, captions::kStatusCalculating);
     ASSERT_TRUE(s.window.runOneTick());
     EXPECT_EQ(s.window.warnings.size(), 1u);
     EXPECT_EQ(s.window.rows[3], "");
     EXPECT_FALSE(s.window.anyArmed());
+    EXPECT_EQ(s.window.status, captions::kStatusReady);
+
+    // Rows emptied while solving (the load button's second turn): the restart refuses the
+    // first row, already empty, and nothing stands that says the solver is at work.
+    for (int i = 0; i < 9; ++i) {
+        s.window.setRowText(i, "");
+    }
+    s.window.setRowText(0, "test2");
+    s.window.pressStart();
+    ASSERT_EQ(s.window.status, captions::kStatusCalculating);
+    for (int i = 0; i < 9; ++i) {
+        s.window.setRowText(i, "");
+    }
+    s.window.disarmTimer(TimerId::TT);
+    s.window.armTimer(TimerId::SBT);
+    s.window.runUntilIdle(10);
+    EXPECT_EQ(s.window.warnings.size(), 2u);
+    EXPECT_FALSE(s.window.anyArmed());
+    EXPECT_EQ(s.window.status, captions::kStatusReady);
+    EXPECT_EQ(s.state.SetUpDone, 0);
 }
 
 // The whole cycle, tick by tick: one guess per set-up, and restarts rebuild the same state.

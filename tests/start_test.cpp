@@ -119,15 +119,18 @@ TEST(Start, RowFailureEmptiesOnlyTheLowestFailingRow) {
     }
 }
 
-TEST(Start, EmptyRowFailsWithoutAChangeSoTheNextStartResumes) {
+TEST(Start, EmptyRowsAreValidatedAgainAtEveryStartAndNeverGuessedOn) {
     Session s;
-    s.window.pressStart();  // all rows empty at program start
-    EXPECT_EQ(s.window.warnings.size(), 1u);
-    EXPECT_EQ(s.window.changeRuns, 0);
-    EXPECT_EQ(s.state.SetUpDone, 1);
-    s.window.pressStart();
-    EXPECT_EQ(s.window.warnings.size(), 1u);
-    EXPECT_TRUE(s.window.isArmed(TimerId::TT));
+    for (int press = 1; press <= 4; ++press) {
+        s.window.pressStart();  // all rows empty, as at program start: no row changes
+        EXPECT_EQ(s.window.warnings.size(), static_cast<std::size_t>(press));
+        EXPECT_EQ(s.state.SetUpDone, 0);
+        EXPECT_FALSE(s.window.anyArmed());
+        EXPECT_EQ(s.window.status, captions::kStatusReady);
+    }
+    EXPECT_EQ(s.window.runUntilIdle(10), 0);
+    EXPECT_EQ(s.window.output, captions::kOutputInitial);
+    EXPECT_EQ(s.state.GuessCount, 0);
 }
 
 TEST(Start, RepeatedDigitIsRefusedWithoutEmptying) {

@@ -31,8 +31,11 @@ void setUp(PuzzleState& state, WindowOps& window) {
 
     for (int i = 0; i < 9; ++i) {
         if (!isValidRow(window.rowText(i))) {
+            window.setStatusCaption(captions::kStatusReady);
             oracle::ShowInputFormatError(window);
             window.setRowText(i, "");
+            state.SetUpDone = 0;  // also when the row was empty already
+            state.GuessCount = 0;
             return;
         }
     }
