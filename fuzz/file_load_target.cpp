@@ -18,9 +18,9 @@ namespace {
 
 constexpr int kTicks = 40;
 
-bool isAscii(const std::string& text) {
+bool isPrintableAscii(const std::string& text) {
     for (char ch : text) {
-        if (static_cast<unsigned char>(ch) >= 0x80) {
+        if (static_cast<unsigned char>(ch) < 0x20 || static_cast<unsigned char>(ch) >= 0x7F) {
             return false;
         }
     }
@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     session.window.dialogAnswer = path;
     session.userAction("loading the file", [&] { Loadb_Click(session.state, session.window); });
 
-    const bool accepted = size == kPuzzleFileLength && isAscii(content);
+    const bool accepted = size == kPuzzleFileLength && isPrintableAscii(content);
     if (accepted) {
         FuzzSession::expect(session.window.rows == expectedRows(content), "loading the file",
                             "an accepted file did not fill the rows nine characters per row");

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <string>
 
 #include "ui/captions.h"
 
@@ -21,8 +22,8 @@ class FileReadCategory final : public std::error_category {
                 return "not a regular file";
             case FileReadError::WrongSize:
                 return "not the size of a puzzle file";
-            case FileReadError::NotSingleByteText:
-                return "holds characters outside ASCII";
+            case FileReadError::NotPrintableText:
+                return "holds characters outside printable ASCII";
             case FileReadError::ShortRead:
                 return "ended before its length";
         }
@@ -82,14 +83,54 @@ std::error_code readExactly(int fd, std::string& text, std::size_t length) {
     return {};
 }
 
-// As UTF-8, a byte outside ASCII starts or continues a multi-byte character, or is invalid.
-bool isSingleByteText(const std::string& text) {
+// Only printable ASCII can be read as row text: a byte outside ASCII starts or continues a
+// multi-byte character (or is invalid UTF-8), and a control byte (0 to 31, 127) would stand in
+// a row box unseen.
+bool isPrintableAscii(const std::string& text) {
     for (char ch : text) {
-        if (static_cast<unsigned char>(ch) >= 0x80) {
+        const auto byte = static_cast<unsigned char>(ch);
+        if (byte < 0x20 || byte >= 0x7F) {
             return false;
         }
     }
     return true;
+}
+
+// Opens the file for reading only once it is known to be a regular file of the right size, so
+// that a device, FIFO or socket is never opened, even when the name is replaced by one while it
+// is being looked at. On Linux the name is resolved once, to a handle that cannot read, write or
+// have any effect (O_PATH); the checks are made on that handle, and the file it holds, the one
+// checked, is then opened through it. Elsewhere, or without /proc, the name is checked, opened
+// without blocking and checked again.
+std::error_code openCheckedPuzzleFile(const std::string& filename, int& fd) {
+    struct stat info {};
+    constexpr int kReadFlags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+#ifdef O_PATH
+    const FileDescriptor handle(::open(filename.c_str(), O_PATH | O_CLOEXEC));
+    if (handle.get() < 0) {
+        return lastSystemError();
+    }
+    if (::fstat(handle.get(), &info) != 0) {
+        return lastSystemError();
+    }
+    if (const std::error_code refused = checkPuzzleFile(info)) {
+        return refused;
+    }
+    const std::string throughHandle = "/proc/self/fd/" + std::to_string(handle.get());
+    fd = ::open(throughHandle.c_str(), kReadFlags);
+    if (fd >= 0 || errno != ENOENT) {
+        return fd >= 0 ? std::error_code() : lastSystemError();
+    }
+    // No /proc: fall through to the portable way.
+#endif
+    if (::stat(filename.c_str(), &info) != 0) {
+        return lastSystemError();
+    }
+    if (const std::error_code refused = checkPuzzleFile(info)) {
+        return refused;
+    }
+    fd = ::open(filename.c_str(), kReadFlags);
+    return fd >= 0 ? std::error_code() : lastSystemError();
 }
 
 void fillRowsFromContent(WindowOps& window, const std::string& content) {
@@ -136,22 +177,13 @@ std::error_code make_error_code(FileReadError error) {
 
 FileText ReadTextFileContents(const std::string& filename) {
     FileText result;
-    // Looked at before opening, so that a FIFO or device is never opened at all.
+    int fd = -1;
+    if ((result.error = openCheckedPuzzleFile(filename, fd))) {
+        return result;
+    }
+    const FileDescriptor file(fd);
+    // Checked once more on what was opened: the same file, still of the right size.
     struct stat info {};
-    if (::stat(filename.c_str(), &info) != 0) {
-        result.error = lastSystemError();
-        return result;
-    }
-    if ((result.error = checkPuzzleFile(info))) {
-        return result;
-    }
-    // Non-blocking, and checked again once open, in case the name was replaced meanwhile.
-    const FileDescriptor file(
-        ::open(filename.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (file.get() < 0) {
-        result.error = lastSystemError();
-        return result;
-    }
     if (::fstat(file.get(), &info) != 0) {
         result.error = lastSystemError();
         return result;
@@ -163,9 +195,9 @@ FileText ReadTextFileContents(const std::string& filename) {
         result.text.clear();
         return result;
     }
-    if (!isSingleByteText(result.text)) {
+    if (!isPrintableAscii(result.text)) {
         result.text.clear();
-        result.error = FileReadError::NotSingleByteText;
+        result.error = FileReadError::NotPrintableText;
     }
     return result;
 }

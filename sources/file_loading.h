@@ -17,7 +17,7 @@ constexpr std::size_t kPuzzleFileLength = 81;
 enum class FileReadError {
     NotRegularFile = 1,  // a directory, FIFO, device or socket
     WrongSize,           // not 81 bytes: refused before anything is read
-    NotSingleByteText,   // a byte outside ASCII: fewer characters than bytes, or invalid UTF-8
+    NotPrintableText,    // a control byte, or one outside ASCII (fewer characters than bytes)
     ShortRead,           // the file shrank while it was read
 };
 const std::error_category& fileReadCategory();
@@ -30,8 +30,8 @@ struct FileText {
     explicit operator bool() const { return !error; }
 };
 
-// Reads a puzzle file: only a regular file of 81 ASCII bytes is read. Never blocks on a FIFO or
-// device, never reads a file of another size, and always closes what it opened.
+// Reads a puzzle file: only a regular file of 81 printable ASCII bytes is read. Never opens a
+// FIFO, device or socket, never reads a file of another size, and always closes what it opened.
 FileText ReadTextFileContents(const std::string& filename);
 
 // Click of Loadb. While its caption is "Open": the file-open dialog, then a content of exactly 81

@@ -2,17 +2,20 @@
 // folder.
 #include "sources/file_loading.h"
 
+#include <sys/inotify.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <atomic>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <thread>
 #include <vector>
 
 #include "sources/examples.h"
@@ -116,6 +119,12 @@ TEST_F(FileLoading, RefusedFilesChangeNothingAndNeverBlock) {
     }
     std::string invalidUtf8 = digits;
     invalidUtf8[40] = '\xFF';
+    // Control bytes would stand in the rows unseen.
+    const auto withByteAt40 = [&](char byte) {
+        std::string text = digits;
+        text[40] = byte;
+        return text;
+    };
 
     const std::vector<std::pair<std::string, std::function<std::string()>>> cases = {
         {"line break at the end", [&] { return writeFile("lf.txt", digits + "\n"); }},
@@ -134,6 +143,12 @@ TEST_F(FileLoading, RefusedFilesChangeNothingAndNeverBlock) {
              return writeFile("cjk.txt", text);
          }},
         {"invalid UTF-8", [&] { return writeFile("bad.txt", invalidUtf8); }},
+        {"81 NUL bytes", [&] { return writeFile("nul.txt", std::string(81, '\0')); }},
+        {"a line break inside", [&] { return writeFile("lf-in.txt", withByteAt40('\n')); }},
+        {"a carriage return inside", [&] { return writeFile("cr.txt", withByteAt40('\r')); }},
+        {"a tab inside", [&] { return writeFile("tab.txt", withByteAt40('\t')); }},
+        {"an escape inside", [&] { return writeFile("esc.txt", withByteAt40('\x1B')); }},
+        {"a DEL inside", [&] { return writeFile("del.txt", withByteAt40('\x7F')); }},
         {"cancelled dialog", [] { return std::string(); }},
         {"missing file", [&] { return path("missing.txt"); }},
         {"directory",
@@ -188,7 +203,9 @@ TEST_F(FileLoading, ReaderReportsWhyAFileWasRefused) {
     EXPECT_EQ(errorOf(path("missing.txt")), std::errc::no_such_file_or_directory);
     EXPECT_EQ(errorOf(writeFile("long.txt", digits + "\n")), FileReadError::WrongSize);
     EXPECT_EQ(errorOf(writeFile("mb.txt", digits.substr(2) + "é")),
-              FileReadError::NotSingleByteText);
+              FileReadError::NotPrintableText);
+    EXPECT_EQ(errorOf(writeFile("nul.txt", std::string(81, '\0'))),
+              FileReadError::NotPrintableText);
     EXPECT_EQ(errorOf(folder_.string()), FileReadError::NotRegularFile);
     EXPECT_EQ(errorOf("/dev/null"), FileReadError::NotRegularFile);
 
@@ -234,6 +251,49 @@ TEST_F(FileLoading, KeywordAtTheStartFillsTheExampleThenTheFileGoesOn) {
     window.pressStart();
     EXPECT_EQ(window.warnings.size(), 1u);
     EXPECT_EQ(window.rows[0], "");
+}
+
+// Opening a FIFO or a device can have effects, so the reader must never open one, even when the
+// name it was given is swapped for one between its checks and its read. The FIFO is watched with
+// inotify, which reports every open of it for reading or writing.
+TEST_F(FileLoading, NameSwappedForAFifoWhileBeingReadIsNeverOpened) {
+    const std::string digits = joinedRows(kExamplePuzzles[4]);
+    const std::string file = writeFile("file", digits);
+    const std::string fifo = path("fifo");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(watch, 0);
+    ASSERT_GE(::inotify_add_watch(watch, fifo.c_str(), IN_OPEN), 0);
+
+    const std::string name = path("puzzle.txt");
+    const std::string staged = path("staged");
+    ASSERT_EQ(::link(file.c_str(), name.c_str()), 0);
+    std::atomic<bool> stop{false};
+    std::thread swapper([&] {
+        // The name always exists: each step replaces it at once.
+        while (!stop.load()) {
+            for (const std::string* next : {&fifo, &file}) {
+                if (::link(next->c_str(), staged.c_str()) == 0) {
+                    ::rename(staged.c_str(), name.c_str());
+                }
+            }
+        }
+    });
+    int read = 0;
+    for (int i = 0; i < 20000; ++i) {
+        const FileText text = ReadTextFileContents(name);
+        if (text) {
+            EXPECT_EQ(text.text, digits);
+            ++read;
+        }
+    }
+    stop = true;
+    swapper.join();
+
+    alignas(inotify_event) char events[4096];
+    EXPECT_LT(::read(watch, events, sizeof events), 0) << "the FIFO was opened";
+    ::close(watch);
+    RecordProperty("reads of the file", read);
 }
 
 // Root reads any file whatever its mode, so the read is tried in a child that has given up root.
