@@ -1,7 +1,6 @@
 #include "ui/main_window.h"
 
 #include <QFile>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -20,6 +19,7 @@
 #include "ui/file_filter.h"
 #include "ui/font_fit.h"
 #include "ui/frame_pacer.h"
+#include "ui/open_dialog.h"
 #include "ui/tick_precision.h"
 #include "ui/twips.h"
 
@@ -274,8 +274,8 @@ void MainWindow::showWarningMessage(std::string_view prompt, std::string_view ti
 }
 
 std::string MainWindow::runFileOpenDialog(std::string_view title, std::string_view filter) {
-    const QString name = QFileDialog::getOpenFileName(this, toQString(title), QString(),
-                                                      toQString(toQtNameFilters(filter)));
+    const QString name =
+        runOpenFileDialog(this, toQString(title), toQString(toQtNameFilters(filter)));
     return QFile::encodeName(name).toStdString();
 }
 

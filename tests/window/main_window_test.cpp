@@ -2,6 +2,11 @@
 // event loop, the warning message, the timers and a load through the real file dialog.
 #include "ui/main_window.h"
 
+#include <fcntl.h>
+#include <sys/inotify.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QLabel>
@@ -14,8 +19,11 @@
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <functional>
 #include <memory>
+#include <thread>
 
 #include "sources/examples.h"
 #include "tests/window/window_controls.h"
@@ -376,6 +384,77 @@ class MainWindowTest : public QObject {
         QTest::mouseClick(control<QPushButton>("Loadb"), Qt::LeftButton);
         QCOMPARE(dialogs, 1);
         QCOMPARE(rows(), QStringList(9, QString()));
+        QCOMPARE(control<QPushButton>("Loadb")->text(), q(captions::kLoadOpen));
+    }
+
+    // The dialog lists folders without reading any file in them: not a FIFO (whose read blocks
+    // until someone writes), not /proc (where a read of kmsg, as root, blocks and takes the
+    // messages out of the system log), not /dev. A watchdog unblocks and reports any reader of
+    // the FIFOs, and inotify reports any open of them or of the plain files beside them.
+    void theOpenDialogNeverReadsTheFilesItLists() {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        QStringList fifos;
+        const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+        QVERIFY(watch >= 0);
+        for (const char* name : {"fifo", "fifo.txt", "fifo.png", "fifo.desktop"}) {
+            fifos << folder.filePath(QLatin1String(name));
+            QCOMPARE(::mkfifo(QFile::encodeName(fifos.back()).constData(), 0644), 0);
+            QVERIFY(::inotify_add_watch(watch, QFile::encodeName(fifos.back()).constData(),
+                                        IN_OPEN) >= 0);
+        }
+        // Regular files whose type the name does not tell: only their content would.
+        for (const char* name : {"notes", "data.unknown-kind", "kmsg"}) {
+            QFile file(folder.filePath(QLatin1String(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("%PDF-1.4\n");
+            file.close();
+            QVERIFY(::inotify_add_watch(watch, QFile::encodeName(file.fileName()).constData(),
+                                        IN_OPEN) >= 0);
+        }
+        std::atomic<bool> stop{false};
+        std::atomic<int> readers{0};
+        std::thread watchdog([&] {
+            while (!stop.load()) {
+                for (const QString& fifo : fifos) {
+                    // Opening for writing without blocking succeeds only when there is a reader.
+                    const int fd = ::open(QFile::encodeName(fifo).constData(),
+                                          O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+                    if (fd >= 0) {
+                        ++readers;
+                        ::close(fd);  // the reader sees the end of the file and goes on
+                    }
+                }
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            }
+        });
+
+        bool browsed = false;
+        whenShown<QFileDialog>(window.get(), [&](QFileDialog* dialog) {
+            dialog->setViewMode(QFileDialog::Detail);  // the type of every file is shown
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            for (const QString& place :
+                 {folder.path(), QStringLiteral("/dev"), QStringLiteral("/proc"), folder.path()}) {
+                dialog->setDirectory(place);
+                QTest::qWait(400);
+                if (name != nullptr) {  // typed, so that the completer lists the folder too
+                    name->clear();
+                    QTest::keyClicks(name, place + QLatin1Char('/'));
+                    QTest::qWait(400);
+                }
+            }
+            browsed = true;
+            dialog->reject();
+        });
+        QTest::mouseClick(control<QPushButton>("Loadb"), Qt::LeftButton);
+        stop = true;
+        watchdog.join();
+
+        QVERIFY(browsed);
+        QCOMPARE(readers.load(), 0);
+        alignas(inotify_event) char events[4096];
+        QVERIFY2(::read(watch, events, sizeof events) < 0, "a file in the folder was opened");
+        ::close(watch);
         QCOMPARE(control<QPushButton>("Loadb")->text(), q(captions::kLoadOpen));
     }
 };
