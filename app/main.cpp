@@ -3,7 +3,7 @@
 #include <iostream>
 
 #include "app/display_check.h"
-#include "ui/main_window.h"
+#include "window/main_window.h"
 
 int main(int argc, char* argv[]) {
     if (!quodrill::displayAvailable()) {

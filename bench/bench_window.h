@@ -7,10 +7,10 @@
 #include <string>
 #include <string_view>
 
-#include "engine/puzzle_state.h"
-#include "engine/random_source.h"
+#include "events/window_ops.h"
+#include "solver/puzzle_state.h"
+#include "solver/random_source.h"
 #include "tests/support/fake_window.h"
-#include "ui/window_ops.h"
 
 namespace quodrill::bench {
 

@@ -1,7 +1,8 @@
 #include "bench/pass_corpus.h"
 
 #include "bench/bench_window.h"
-#include "engine/solve_run.h"
+#include "events/output_field.h"
+#include "solver/solve_run.h"
 #include "sources/examples.h"
 #include "tests/oracle/oracle_engine.h"
 #include "tests/support/replayable_random.h"
@@ -39,8 +40,22 @@ std::vector<ExamplePasses> collectPassStates(std::uint64_t seed, std::size_t max
     return corpus;
 }
 
+namespace {
+
+// Renders the output text after each pass, as the program does, into a window that shows
+// nothing.
+class SilentOutput final : public PassObserver {
+  public:
+    void afterPass(const PuzzleState& state) override { WriteOutputField(state, window_); }
+
+  private:
+    SilentWindow window_;
+};
+
+}  // namespace
+
 void fastSinglePass(PuzzleState& state) {
-    SilentWindow silent;
+    SilentOutput silent;
     SolveBoard board = loadBoard(state);
     runSolvePass(state, board, silent);
     writeCandidateSnapshot(state, board);

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "engine/puzzle_state.h"
+#include "solver/puzzle_state.h"
 
 namespace quodrill::bench {
 

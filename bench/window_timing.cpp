@@ -24,11 +24,11 @@
 #include <string_view>
 #include <vector>
 
+#include "events/captions.h"
 #include "sources/examples.h"
 #include "tests/support/process_memory.h"
-#include "ui/captions.h"
-#include "ui/main_window.h"
-#include "ui/tick_precision.h"
+#include "window/main_window.h"
+#include "window/tick_precision.h"
 
 namespace quodrill::bench {
 namespace {

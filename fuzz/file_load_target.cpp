@@ -6,12 +6,12 @@
 #include <cstdint>
 #include <string>
 
+#include "events/captions.h"
 #include "fuzz/byte_reader.h"
 #include "fuzz/fuzz_session.h"
 #include "fuzz/scratch_folder.h"
 #include "sources/examples.h"
 #include "sources/file_loading.h"
-#include "ui/captions.h"
 
 namespace quodrill::fuzzing {
 namespace {

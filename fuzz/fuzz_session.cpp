@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "ui/captions.h"
-#include "ui/output_field.h"
+#include "events/captions.h"
+#include "events/output_field.h"
 
 namespace quodrill::fuzzing {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "engine/puzzle_state.h"
 #include "fuzz/fuzz_random.h"
+#include "solver/puzzle_state.h"
 #include "tests/support/fake_window.h"
 #include "tests/support/invariants.h"
 

@@ -6,11 +6,11 @@
 #include <cstdint>
 #include <string>
 
+#include "events/captions.h"
 #include "fuzz/byte_reader.h"
 #include "fuzz/fuzz_session.h"
 #include "sources/examples.h"
 #include "tests/support/grids.h"
-#include "ui/captions.h"
 
 namespace quodrill::fuzzing {
 namespace {

@@ -5,8 +5,8 @@
 #include <array>
 #include <string_view>
 
-#include "engine/puzzle_state.h"
-#include "ui/window_ops.h"
+#include "events/window_ops.h"
+#include "solver/puzzle_state.h"
 
 namespace quodrill {
 

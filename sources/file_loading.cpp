@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <string>
 
-#include "ui/captions.h"
+#include "events/captions.h"
 
 namespace quodrill {
 

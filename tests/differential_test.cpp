@@ -4,11 +4,11 @@
 
 #include <string>
 
-#include "engine/propagation.h"
+#include "events/captions.h"
+#include "solver/propagation.h"
 #include "sources/examples.h"
 #include "tests/oracle/oracle_engine.h"
 #include "tests/support/twin_session.h"
-#include "ui/captions.h"
 
 namespace quodrill::testing {
 namespace {

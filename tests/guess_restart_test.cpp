@@ -3,12 +3,12 @@
 
 #include <algorithm>
 
-#include "engine/guess_restart.h"
+#include "events/captions.h"
+#include "events/guess_restart.h"
 #include "sources/examples.h"
 #include "tests/support/fake_window.h"
 #include "tests/support/grids.h"
 #include "tests/support/replayable_random.h"
-#include "ui/captions.h"
 
 namespace quodrill::testing {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/latest_output.h"
+#include "events/latest_output.h"
 
 namespace quodrill::testing {
 namespace {

@@ -4,11 +4,11 @@
 #include <cmath>
 #include <set>
 
-#include "engine/random_source.h"
+#include "events/output_field.h"
+#include "solver/random_source.h"
 #include "sources/examples.h"
 #include "tests/support/fake_window.h"
 #include "tests/support/grids.h"
-#include "ui/output_field.h"
 
 namespace quodrill::testing {
 namespace {

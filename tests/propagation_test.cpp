@@ -1,7 +1,7 @@
 // The three propagation techniques and the clearing of filled cells, on small hand-built states.
 #include <gtest/gtest.h>
 
-#include "engine/propagation.h"
+#include "solver/propagation.h"
 #include "tests/support/grids.h"
 
 namespace quodrill::testing {

@@ -1,5 +1,5 @@
 // The cell tests, the box index and the counters of the puzzle state.
-#include "engine/puzzle_state.h"
+#include "solver/puzzle_state.h"
 
 #include <gtest/gtest.h>
 

@@ -3,13 +3,13 @@
 
 #include <algorithm>
 
-#include "engine/solve_run.h"
-#include "engine/start.h"
+#include "events/captions.h"
+#include "events/solve_tick.h"
+#include "events/start.h"
 #include "sources/examples.h"
 #include "tests/support/fake_window.h"
 #include "tests/support/grids.h"
 #include "tests/support/replayable_random.h"
-#include "ui/captions.h"
 
 namespace quodrill::testing {
 namespace {

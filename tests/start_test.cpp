@@ -3,11 +3,11 @@
 
 #include <algorithm>
 
-#include "engine/start.h"
+#include "events/captions.h"
+#include "events/start.h"
 #include "sources/examples.h"
 #include "tests/support/fake_window.h"
 #include "tests/support/grids.h"
-#include "ui/captions.h"
 
 namespace quodrill::testing {
 namespace {

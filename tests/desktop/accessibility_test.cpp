@@ -12,8 +12,8 @@
 #include <memory>
 #include <vector>
 
-#include "ui/captions.h"
-#include "ui/main_window.h"
+#include "events/captions.h"
+#include "window/main_window.h"
 
 namespace quodrill {
 namespace {

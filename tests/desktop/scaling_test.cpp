@@ -17,9 +17,9 @@
 #include <functional>
 #include <memory>
 
-#include "engine/puzzle_state.h"
-#include "ui/captions.h"
-#include "ui/main_window.h"
+#include "events/captions.h"
+#include "solver/puzzle_state.h"
+#include "window/main_window.h"
 
 namespace quodrill {
 namespace {

@@ -4,10 +4,10 @@
 
 #include <string_view>
 
-#include "engine/puzzle_state.h"
-#include "engine/random_source.h"
-#include "ui/output_field.h"
-#include "ui/window_ops.h"
+#include "events/output_field.h"
+#include "events/window_ops.h"
+#include "solver/puzzle_state.h"
+#include "solver/random_source.h"
 
 namespace quodrill::oracle {
 

@@ -1,7 +1,7 @@
 // The reference solve run: a full copy and comparison of the candidates in every pass.
 #include "tests/oracle/oracle_engine.h"
 
-#include "ui/captions.h"
+#include "events/captions.h"
 
 namespace quodrill::oracle {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "ui/captions.h"
+#include "events/captions.h"
 
 namespace quodrill::oracle {
 

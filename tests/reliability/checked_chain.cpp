@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "events/captions.h"
 #include "tests/support/invariants.h"
-#include "ui/captions.h"
 
 namespace quodrill::testing {
 

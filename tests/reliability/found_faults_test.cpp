@@ -2,10 +2,10 @@
 // that found them are also in fuzz/corpus/, where the corpus tests replay them.
 #include <gtest/gtest.h>
 
+#include "events/captions.h"
 #include "sources/examples.h"
 #include "tests/reliability/checked_chain.h"
 #include "tests/support/invariants.h"
-#include "ui/captions.h"
 
 namespace quodrill::testing {
 namespace {

@@ -4,13 +4,13 @@
 
 #include <string>
 
-#include "engine/start.h"
+#include "events/captions.h"
+#include "events/start.h"
 #include "fuzz/fuzz_random.h"
 #include "sources/examples.h"
 #include "tests/support/fake_window.h"
 #include "tests/support/grids.h"
 #include "tests/support/invariants.h"
-#include "ui/captions.h"
 
 namespace quodrill::testing {
 namespace {

@@ -4,11 +4,11 @@
 
 #include <string>
 
+#include "events/captions.h"
 #include "sources/examples.h"
 #include "tests/reliability/checked_chain.h"
 #include "tests/reliability/hard_puzzles.h"
 #include "tests/support/grids.h"
-#include "ui/captions.h"
 
 namespace quodrill::testing {
 namespace {

@@ -12,10 +12,10 @@
 #include <cstdlib>
 #include <string>
 
+#include "events/captions.h"
 #include "tests/reliability/hard_puzzles.h"
 #include "tests/support/process_memory.h"
-#include "ui/captions.h"
-#include "ui/main_window.h"
+#include "window/main_window.h"
 
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {

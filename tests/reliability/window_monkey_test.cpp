@@ -21,12 +21,12 @@
 #include <random>
 #include <string>
 
+#include "events/captions.h"
 #include "sources/examples.h"
 #include "tests/reliability/hard_puzzles.h"
 #include "tests/reliability/modal_answerer.h"
 #include "tests/support/invariants.h"
-#include "ui/captions.h"
-#include "ui/main_window.h"
+#include "window/main_window.h"
 
 namespace quodrill::testing {
 namespace {

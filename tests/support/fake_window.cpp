@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "events/captions.h"
 #include "sources/examples.h"
-#include "ui/captions.h"
 
 namespace quodrill::testing {
 

@@ -9,12 +9,12 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/guess_restart.h"
-#include "engine/puzzle_state.h"
-#include "engine/random_source.h"
-#include "engine/solve_run.h"
-#include "engine/start.h"
-#include "ui/window_ops.h"
+#include "events/guess_restart.h"
+#include "events/solve_tick.h"
+#include "events/start.h"
+#include "events/window_ops.h"
+#include "solver/puzzle_state.h"
+#include "solver/random_source.h"
 
 namespace quodrill::testing {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/puzzle_state.h"
+#include "solver/puzzle_state.h"
 
 namespace quodrill::testing {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "ui/captions.h"
+#include "events/captions.h"
 
 namespace quodrill::testing {
 

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "engine/random_source.h"
+#include "solver/random_source.h"
 
 namespace quodrill::testing {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/puzzle_state.h"
+#include "solver/puzzle_state.h"
 #include "tests/support/fake_window.h"
 #include "tests/support/puzzle_generator.h"
 #include "tests/support/replayable_random.h"

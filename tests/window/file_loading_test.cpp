@@ -18,9 +18,9 @@
 #include <thread>
 #include <vector>
 
+#include "events/captions.h"
 #include "sources/examples.h"
 #include "tests/support/fake_window.h"
-#include "ui/captions.h"
 
 namespace quodrill {
 namespace {

@@ -11,10 +11,10 @@
 #include <QTimer>
 #include <memory>
 
+#include "events/captions.h"
 #include "tests/window/window_controls.h"
-#include "ui/captions.h"
-#include "ui/frame_pacer.h"
-#include "ui/main_window.h"
+#include "window/frame_pacer.h"
+#include "window/main_window.h"
 
 namespace quodrill {
 namespace {

@@ -1,6 +1,6 @@
 // The real window under the offscreen platform: its controls at start, typing, Start through the
 // event loop, the warning message, the timers and a load through the real file dialog.
-#include "ui/main_window.h"
+#include "window/main_window.h"
 
 #include <fcntl.h>
 #include <sys/inotify.h>
@@ -25,9 +25,9 @@
 #include <memory>
 #include <thread>
 
+#include "events/captions.h"
 #include "sources/examples.h"
 #include "tests/window/window_controls.h"
-#include "ui/captions.h"
 
 namespace quodrill {
 namespace {

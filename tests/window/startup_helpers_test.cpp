@@ -4,8 +4,8 @@
 #include <cstdlib>
 
 #include "app/display_check.h"
-#include "ui/captions.h"
-#include "ui/file_filter.h"
+#include "events/captions.h"
+#include "window/file_filter.h"
 
 namespace quodrill {
 namespace {

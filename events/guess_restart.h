@@ -1,0 +1,19 @@
+// The ticks of the guess and restart timers: a random guess after a first stall, and a fresh
+// set-up from the rows after a second one.
+#pragma once
+
+#include "events/window_ops.h"
+#include "solver/puzzle_state.h"
+#include "solver/random_source.h"
+
+namespace quodrill {
+
+// Counts the guess, shows the count, writes a random candidate digit into a random blank cell
+// and arms the solve run. With no blank cell, or a drawn cell without candidates, it places
+// nothing and arms the restart instead. At 32767 guesses it stops solving.
+void Testt_Timer(PuzzleState& state, WindowOps& window, RandomSource& random);
+
+// Sets up again from the rows as they are now.
+void SBT_Timer(PuzzleState& state, WindowOps& window);
+
+}  // namespace quodrill

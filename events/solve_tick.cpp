@@ -1,0 +1,43 @@
+#include "events/solve_tick.h"
+
+#include "events/captions.h"
+#include "events/output_field.h"
+
+namespace quodrill {
+
+namespace {
+
+class OutputFieldWriter final : public PassObserver {
+  public:
+    explicit OutputFieldWriter(WindowOps& window) : window_(window) {}
+    void afterPass(const PuzzleState& state) override { WriteOutputField(state, window_); }
+
+  private:
+    WindowOps& window_;
+};
+
+}  // namespace
+
+void showRunOutcome(const RunOutcome& outcome, WindowOps& window) {
+    if (outcome.solved) {
+        window.setStatusCaption(captions::kStatusComplete);
+    }
+    switch (outcome.next) {
+        case NextStage::Restart:
+            window.armTimer(TimerId::SBT);
+            break;
+        case NextStage::Guess:
+            window.armTimer(TimerId::Testt);
+            break;
+        case NextStage::None:
+            break;
+    }
+}
+
+void TT_Timer(PuzzleState& state, WindowOps& window) {
+    OutputFieldWriter writer(window);
+    showRunOutcome(RunSolvePasses(state, writer), window);
+    window.disarmTimer(TimerId::TT);
+}
+
+}  // namespace quodrill

@@ -1,0 +1,13 @@
+// Start: validates the nine rows, sets up the grid and candidates and arms the solve run; with a
+// set-up already done it only arms the solve run again.
+#pragma once
+
+#include "events/window_ops.h"
+#include "solver/puzzle_state.h"
+
+namespace quodrill {
+
+void SB_Click(PuzzleState& state, WindowOps& window);
+void ShowInputFormatError(WindowOps& window);
+
+}  // namespace quodrill

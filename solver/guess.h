@@ -1,0 +1,20 @@
+// The random guess after a first stall: one candidate digit drawn for one blank cell drawn.
+#pragma once
+
+#include "solver/puzzle_state.h"
+#include "solver/random_source.h"
+
+namespace quodrill {
+
+enum class GuessOutcome {
+    Placed,          // a digit was written into a blank cell
+    NothingToPlace,  // no blank cell, or the drawn cell has no candidate: a restart is due
+    CountAtLimit,    // GuessCount already stands at 32767: nothing was drawn or written
+};
+
+// Counts the guess in GuessCount; draws a blank cell (column, then row, again until blank),
+// reseeds the generator from the clock, draws a candidate digit of that cell and writes it.
+// Candidates are left as they are.
+GuessOutcome makeRandomGuess(PuzzleState& state, RandomSource& random);
+
+}  // namespace quodrill

@@ -1,0 +1,80 @@
+// Pointing elimination in rows, and the clearing of filled cells' candidates.
+//
+// A digit has two or three candidate cells in a box, all in one box row, exactly when at least
+// two cells of that box row have it and no cell of the other two box rows does. The removal only
+// touches that digit in other boxes, so the digits of one box are settled together; the boxes
+// are taken in ascending order because a removal is seen by the later boxes of the same band.
+#include <array>
+
+#include "solver/propagation.h"
+
+namespace quodrill {
+
+namespace {
+
+struct BoxRow {
+    DigitMask any = 0;      // digits that some cell of the box row has
+    DigitMask several = 0;  // digits that two or three cells of the box row have
+};
+
+BoxRow boxRowCandidates(const SolveBoard& board, int columnOffset, int row) {
+    const std::size_t first = static_cast<std::size_t>(cellIndex(columnOffset + 1, row));
+    const DigitMask a = board.candidates[first];
+    const DigitMask b = board.candidates[first + 9];
+    const DigitMask c = board.candidates[first + 18];
+    return {static_cast<DigitMask>(a | b | c), static_cast<DigitMask>((a & b) | (a & c) | (b & c))};
+}
+
+}  // namespace
+
+void EliminatePointingInRows(PuzzleState& state, SolveBoard& board) {
+    for (int b = kFirst; b <= kLast; ++b) {
+        const int columnOffset = boxColumnOffset(b);
+        const int rowOffset = boxRowOffset(b);
+        const DigitMask lacking =
+            static_cast<DigitMask>(~board.present[static_cast<std::size_t>(boxUnit(b))]);
+        const std::array<BoxRow, 3> rows = {boxRowCandidates(board, columnOffset, rowOffset + 1),
+                                            boxRowCandidates(board, columnOffset, rowOffset + 2),
+                                            boxRowCandidates(board, columnOffset, rowOffset + 3)};
+        for (int i = 0; i < 3; ++i) {
+            const DigitMask elsewhere = rows[static_cast<std::size_t>((i + 1) % 3)].any |
+                                        rows[static_cast<std::size_t>((i + 2) % 3)].any;
+            const DigitMask pointing = rows[static_cast<std::size_t>(i)].several & lacking &
+                                       static_cast<DigitMask>(~elsewhere);
+            if (pointing == 0) {
+                continue;
+            }
+            const int y = rowOffset + i + 1;
+            for (const CellPlace& cell : kUnitCells[static_cast<std::size_t>(rowUnit(y))]) {
+                const bool insideBox =
+                    cell.column > columnOffset && cell.column <= columnOffset + 3;
+                if (!insideBox && (board.candidates[cell.index] & pointing) != 0) {
+                    removeCandidates(state, board, cell.column, cell.row, pointing);
+                }
+            }
+        }
+    }
+}
+
+void ClearSolvedCellCandidates(PuzzleState& state, SolveBoard& board) {
+    for (int c = kFirst; c <= kLast; ++c) {
+        for (int r = kFirst; r <= kLast; ++r) {
+            if (board.candidates[static_cast<std::size_t>(cellIndex(c, r))] != 0 &&
+                !isBlank(state.Grid[c][r])) {
+                removeCandidates(state, board, c, r, kAllDigits);
+            }
+        }
+    }
+}
+
+void EliminatePointingInRows(PuzzleState& state) {
+    SolveBoard board = loadBoard(state);
+    EliminatePointingInRows(state, board);
+}
+
+void ClearSolvedCellCandidates(PuzzleState& state) {
+    SolveBoard board = loadBoard(state);
+    ClearSolvedCellCandidates(state, board);
+}
+
+}  // namespace quodrill

@@ -1,0 +1,51 @@
+#include "solver/set_up.h"
+
+#include "solver/grid_check.h"
+
+namespace quodrill {
+
+bool isValidRow(std::string_view row) {
+    if (row.size() != 9) {
+        return false;
+    }
+    for (char ch : row) {
+        if (ch < '0' || ch > '9') {
+            return false;
+        }
+    }
+    return true;
+}
+
+int firstInvalidRow(const RowTexts& rows) {
+    for (int i = 0; i < 9; ++i) {
+        if (!isValidRow(rows[static_cast<std::size_t>(i)])) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+SetUpOutcome setUpFromRows(PuzzleState& state, const RowTexts& rows) {
+    for (int i = 0; i < 9; ++i) {
+        for (int x = kFirst; x <= kLast; ++x) {
+            state.Grid[x][i + 1] =
+                rows[static_cast<std::size_t>(i)][static_cast<std::size_t>(x - 1)];
+        }
+    }
+    if (gridRepeatsDigit(state.Grid)) {
+        return SetUpOutcome::RepeatedDigit;
+    }
+    for (int x = kFirst; x <= kLast; ++x) {
+        for (int y = kFirst; y <= kLast; ++y) {
+            if (isBlank(state.Grid[x][y])) {
+                for (int d = kFirst; d <= kLast; ++d) {
+                    state.Candidates[x][y][d] = 1;
+                }
+            }
+        }
+    }
+    state.StallCount = 0;
+    return SetUpOutcome::Ready;
+}
+
+}  // namespace quodrill

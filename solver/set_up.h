@@ -1,0 +1,34 @@
+// Set-up from the nine row texts: the row test, the fill of the grid, the check for a repeated
+// digit and the marking of every blank cell's candidates.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "solver/puzzle_state.h"
+
+namespace quodrill {
+
+// The texts of row boxes T(0) to T(8).
+using RowTexts = std::array<std::string, 9>;
+
+// A row passes when it is exactly nine characters "0" to "9".
+bool isValidRow(std::string_view row);
+
+// The first row, 0 to 8, that does not pass; -1 when all nine pass.
+int firstInvalidRow(const RowTexts& rows);
+
+enum class SetUpOutcome { Ready, RepeatedDigit };
+
+// Copies nine valid rows into Grid. Unless a digit repeats in a column, row or box, every blank
+// cell then gets all nine candidates and StallCount becomes 0; filled cells keep what they had.
+SetUpOutcome setUpFromRows(PuzzleState& state, const RowTexts& rows);
+
+// A change of the rows: the next Start validates and sets up again, and guesses count anew.
+inline void forgetSetUp(PuzzleState& state) {
+    state.SetUpDone = 0;
+    state.GuessCount = 0;
+}
+
+}  // namespace quodrill

@@ -1,0 +1,142 @@
+// What a solve run keeps beside the puzzle state: every cell's candidates as a digit mask and the
+// digits each row, column and box holds, derived from the state and kept in step with each write.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "solver/puzzle_state.h"
+
+namespace quodrill {
+
+// Bit d (1 to 9) stands for the digit d; bit 0 is never set.
+using DigitMask = std::uint16_t;
+constexpr DigitMask kAllDigits = 0x3FE;
+constexpr DigitMask digitBit(int digit) {
+    return static_cast<DigitMask>(1u << digit);
+}
+
+constexpr int kCellCount = 81;
+constexpr int kUnitCount = 27;  // rows 0 to 8, columns 9 to 17, boxes 18 to 26
+
+// Cells are numbered down column 1, then down column 2, ..., the order of the trial sweep.
+constexpr int cellIndex(int column, int row) {
+    return (column - 1) * 9 + (row - 1);
+}
+constexpr int boxOfCell(int column, int row) {
+    return (row - 1) / 3 * 3 + (column - 1) / 3 + 1;
+}
+constexpr int rowUnit(int row) {
+    return row - 1;
+}
+constexpr int columnUnit(int column) {
+    return 9 + column - 1;
+}
+constexpr int boxUnit(int box) {
+    return 18 + box - 1;
+}
+
+// A cell by its column, row and index.
+struct CellPlace {
+    std::uint8_t column = 0;
+    std::uint8_t row = 0;
+    std::uint8_t index = 0;
+};
+
+// The nine cells of every unit: a row from left to right, a column from top to bottom, a box in
+// the order of the box index.
+constexpr std::array<std::array<CellPlace, 9>, kUnitCount> kUnitCells = [] {
+    std::array<std::array<CellPlace, 9>, kUnitCount> units{};
+    const auto place = [](int column, int row) {
+        return CellPlace{static_cast<std::uint8_t>(column), static_cast<std::uint8_t>(row),
+                         static_cast<std::uint8_t>(cellIndex(column, row))};
+    };
+    for (int i = 1; i <= 9; ++i) {
+        for (int k = 1; k <= 9; ++k) {
+            units[static_cast<std::size_t>(rowUnit(i))][static_cast<std::size_t>(k - 1)] =
+                place(k, i);
+            units[static_cast<std::size_t>(columnUnit(i))][static_cast<std::size_t>(k - 1)] =
+                place(i, k);
+            units[static_cast<std::size_t>(boxUnit(i))][static_cast<std::size_t>(k - 1)] =
+                place(boxCellColumn(i, k), boxCellRow(i, k));
+        }
+    }
+    return units;
+}();
+
+// The units of every cell, by cell index: its row, its column and its box.
+struct CellUnits {
+    std::uint8_t row = 0;
+    std::uint8_t column = 0;
+    std::uint8_t box = 0;
+};
+constexpr std::array<CellUnits, kCellCount> kCellUnits = [] {
+    std::array<CellUnits, kCellCount> units{};
+    for (int c = 1; c <= 9; ++c) {
+        for (int r = 1; r <= 9; ++r) {
+            units[static_cast<std::size_t>(cellIndex(c, r))] = {
+                static_cast<std::uint8_t>(rowUnit(r)), static_cast<std::uint8_t>(columnUnit(c)),
+                static_cast<std::uint8_t>(boxUnit(boxOfCell(c, r)))};
+        }
+    }
+    return units;
+}();
+
+// The digit a cell text holds by the digit test, or 0 for a blank, empty or other text.
+constexpr int cellDigit(CellText cell) {
+    return cell >= '1' && cell <= '9' ? cell - '0' : 0;
+}
+
+// The bit of the digit a cell text holds, or 0.
+constexpr std::array<DigitMask, 256> kTextBits = [] {
+    std::array<DigitMask, 256> bits{};
+    for (int d = 1; d <= 9; ++d) {
+        bits[static_cast<unsigned char>(digitText(d))] = digitBit(d);
+    }
+    return bits;
+}();
+constexpr DigitMask textBit(CellText cell) {
+    return kTextBits[static_cast<unsigned char>(cell)];
+}
+
+struct SolveBoard {
+    // Bit d set when Candidates(c, r, d) is 1; indexed by cellIndex.
+    std::array<DigitMask, kCellCount> candidates{};
+    // The masks as they stood when the current pass began.
+    std::array<DigitMask, kCellCount> passStart{};
+    // Per unit: the digits its cells hold, and those that more than one of its cells holds.
+    std::array<DigitMask, kUnitCount> present{};
+    std::array<DigitMask, kUnitCount> repeated{};
+    // Units whose `repeated` mask is not empty: the grid repeats a digit exactly when above 0.
+    int unitsWithRepeats = 0;
+    // Cells that pass the blank test.
+    int blankCells = 0;
+};
+
+// Derives the board from the state. Every candidate entry is taken as set exactly when it is 1;
+// the state keeps them at 0 or 1.
+SolveBoard loadBoard(const PuzzleState& state);
+
+// Writes `text` into Grid(column, row) and keeps the board's unit masks in step.
+void rewriteCell(PuzzleState& state, SolveBoard& board, int column, int row, CellText text);
+inline void writeCell(PuzzleState& state, SolveBoard& board, int column, int row, CellText text) {
+    if (state.Grid[column][row] != text) {
+        rewriteCell(state, board, column, row, text);
+    }
+}
+
+// Sets the cell's entries of the given digits to 0.
+void zeroEntries(std::array<std::int16_t, kSpan>& entries, DigitMask digits);
+
+// Sets Candidates(column, row, d) to 0 for every digit d of `digits` that the cell still has.
+inline void removeCandidates(PuzzleState& state, SolveBoard& board, int column, int row,
+                             DigitMask digits) {
+    DigitMask& mask = board.candidates[static_cast<std::size_t>(cellIndex(column, row))];
+    const DigitMask gone = mask & digits;
+    if (gone != 0) {
+        mask = static_cast<DigitMask>(mask & ~gone);
+        zeroEntries(state.Candidates[column][row], gone);
+    }
+}
+
+}  // namespace quodrill

@@ -1,0 +1,77 @@
+#include "solver/solve_run.h"
+
+#include <bit>
+
+#include "solver/propagation.h"
+
+namespace quodrill {
+
+bool runSolvePass(PuzzleState& state, SolveBoard& board, PassObserver& observer) {
+    board.passStart = board.candidates;
+
+    // Down column 1, then column 2, ...; each cell's blank test is made when reached.
+    for (int c = kFirst; c <= kLast; ++c) {
+        for (int r = kFirst; r <= kLast; ++r) {
+            if (isBlank(state.Grid[c][r])) {
+                TryCellCandidates(state, board, c, r);
+            }
+        }
+    }
+    PlaceHiddenSinglesInBoxes(state, board);
+    EliminatePointingInRows(state, board);
+    ClearSolvedCellCandidates(state, board);
+    observer.afterPass(state);
+
+    // Only a full grid without a repeated digit is solved; a full grid that repeats a digit
+    // goes on to the no-change test like a grid with blank cells.
+    const bool solved = board.blankCells == 0 && board.unitsWithRepeats == 0;
+    state.SolvedFlag = solved ? 1 : 0;
+    if (solved) {
+        return true;
+    }
+    // Candidates are only ever removed, so the pass changed one exactly when a mask differs.
+    const bool unchanged = board.passStart == board.candidates;
+    if (unchanged) {
+        increaseCounter(state.StallCount);  // stays at 32767
+    }
+    return unchanged;
+}
+
+void writeCandidateSnapshot(PuzzleState& state, const SolveBoard& board) {
+    state.CandidateSnapshot = state.Candidates;
+    if (board.passStart == board.candidates) {
+        return;  // the last pass changed nothing: the usual end of a run that stalls
+    }
+    for (int c = kFirst; c <= kLast; ++c) {
+        for (int r = kFirst; r <= kLast; ++r) {
+            const std::size_t cell = static_cast<std::size_t>(cellIndex(c, r));
+            unsigned removed = board.passStart[cell] & ~board.candidates[cell];
+            while (removed != 0) {
+                state.CandidateSnapshot[c][r][std::countr_zero(removed)] = 1;
+                removed &= removed - 1;
+            }
+        }
+    }
+}
+
+RunOutcome runOutcome(const PuzzleState& state) {
+    RunOutcome outcome;
+    outcome.solved = state.SolvedFlag == 1;
+    if (state.StallCount == 2) {
+        outcome.next = NextStage::Restart;
+    } else if (state.StallCount == 1 && !outcome.solved) {
+        outcome.next = NextStage::Guess;
+    }
+    return outcome;
+}
+
+RunOutcome RunSolvePasses(PuzzleState& state, PassObserver& observer) {
+    state.SolvedFlag = 0;
+    SolveBoard board = loadBoard(state);
+    while (!runSolvePass(state, board, observer)) {
+    }
+    writeCandidateSnapshot(state, board);
+    return runOutcome(state);
+}
+
+}  // namespace quodrill

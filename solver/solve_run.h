@@ -1,0 +1,41 @@
+// The solve run: propagation passes until the grid is full or a pass changes no candidate, and
+// what the run's end calls for next: nothing, a random guess or a restart.
+#pragma once
+
+#include "solver/puzzle_state.h"
+#include "solver/solve_board.h"
+
+namespace quodrill {
+
+// Told of the state at the end of every pass, before the run decides whether to go on.
+class PassObserver {
+  public:
+    virtual void afterPass(const PuzzleState& state) = 0;
+
+  protected:
+    ~PassObserver() = default;
+};
+
+enum class NextStage { None, Guess, Restart };
+
+struct RunOutcome {
+    bool solved = false;  // no blank cell and no repeated digit
+    NextStage next = NextStage::None;
+};
+
+// What the state at the end of a run calls for: a first stall with blank cells left a guess, a
+// second stall (StallCount 2, also over a solved grid) a restart, anything else nothing.
+RunOutcome runOutcome(const PuzzleState& state);
+
+// One run: resets SolvedFlag, then passes until one solves the grid or changes no candidate,
+// which adds 1 to StallCount.
+RunOutcome RunSolvePasses(PuzzleState& state, PassObserver& observer);
+
+// One pass of a run, on a board loaded from the state when the run began; returns whether the
+// run stops after it. The snapshot of the pass is kept as masks on the board.
+bool runSolvePass(PuzzleState& state, SolveBoard& board, PassObserver& observer);
+
+// Writes CandidateSnapshot as the last pass of the run left it: the candidates at its start.
+void writeCandidateSnapshot(PuzzleState& state, const SolveBoard& board);
+
+}  // namespace quodrill

@@ -1,0 +1,73 @@
+#include "window/accessibility.h"
+
+#include <QLabel>
+#include <QString>
+#include <QWidget>
+
+namespace quodrill {
+
+namespace {
+
+struct ControlText {
+    const char* objectName;
+    const char* name;  // nullptr: the control's own hint or caption names it
+    const char* description;
+};
+
+constexpr ControlText kControlTexts[] = {
+    {"SB", nullptr,
+     "Checks the nine rows and starts solving; pressed again before a row changes, solving goes "
+     "on"},
+    {"Loadb", nullptr,
+     "Loads the nine rows from a text file of 81 characters; after a load the same button, then "
+     "named 重新, empties the rows again"},
+    {"label2", "Output field",
+     "The grid after each pass of the solver: nine lines of nine digits, 0 for a blank cell"},
+    {"lagl", nullptr, "Solving status"},
+    {"RC", nullptr, "How many random guesses the solver has made since the rows last changed"},
+};
+
+QString rowDescription(int row) {
+    QString text = QStringLiteral("Row %1 of the puzzle: nine digits, 0 for a blank cell").arg(row);
+    if (row == 1) {
+        text += QStringLiteral("; test1 to test9 here fills in an example puzzle");
+    }
+    return text;
+}
+
+}  // namespace
+
+void describeControls(QWidget* window) {
+    window->setAccessibleDescription(QStringLiteral("Solves 9 by 9 number-placement puzzles"));
+    for (int i = 0; i < 9; ++i) {
+        if (auto* box = window->findChild<QWidget*>(QStringLiteral("T%1").arg(i))) {
+            box->setAccessibleDescription(rowDescription(i + 1));
+        }
+    }
+    for (const ControlText& control : kControlTexts) {
+        auto* widget = window->findChild<QWidget*>(QLatin1String(control.objectName));
+        if (widget == nullptr) {
+            continue;
+        }
+        if (control.name != nullptr) {
+            widget->setAccessibleName(QString::fromUtf8(control.name));
+        }
+        widget->setAccessibleDescription(QString::fromUtf8(control.description));
+    }
+    // The status label's name is kept equal to its caption by setAnnouncedCaption.
+    if (auto* status = window->findChild<QLabel*>(QStringLiteral("lagl"))) {
+        status->setAccessibleName(status->text());
+    }
+}
+
+void setAnnouncedCaption(QLabel* label, const QString& caption) {
+    if (label->text() == caption) {
+        return;
+    }
+    // With an accessible name of its own the label reports no change of its text; setting the
+    // name reports QAccessible::NameChanged, once, and screen readers read the new name.
+    label->setText(caption);
+    label->setAccessibleName(caption);
+}
+
+}  // namespace quodrill

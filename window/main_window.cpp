@@ -1,0 +1,316 @@
+#include "window/main_window.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <vector>
+
+#include "events/captions.h"
+#include "events/guess_restart.h"
+#include "events/solve_tick.h"
+#include "events/start.h"
+#include "sources/examples.h"
+#include "sources/file_loading.h"
+#include "window/accessibility.h"
+#include "window/file_filter.h"
+#include "window/font_fit.h"
+#include "window/frame_pacer.h"
+#include "window/open_dialog.h"
+#include "window/tick_precision.h"
+#include "window/twips.h"
+
+namespace quodrill {
+
+namespace {
+
+constexpr int kRowLength = 9;
+constexpr int kTextPixelSize = 11;
+constexpr int kOutputLines = 9;
+
+QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string toStdString(const QString& text) {
+    return text.toStdString();
+}
+
+// The first `count` characters, never splitting a character made of two UTF-16 units.
+QString firstCharacters(const QString& text, int count) {
+    QString head = text.left(count);
+    if (!head.isEmpty() && head.back().isHighSurrogate() && head.size() < text.size()) {
+        head.chop(1);
+    }
+    return head;
+}
+
+// A button caption shows "&" literally rather than as a shortcut marker.
+QString toButtonCaption(std::string_view text) {
+    return toQString(text).replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+
+std::string fromButtonCaption(const QString& caption) {
+    return toStdString(QString(caption).replace(QLatin1String("&&"), QLatin1String("&")));
+}
+
+// The engine's lines end in "\r\n"; the field shows each line once.
+QString toDisplayLines(std::string_view text) {
+    return toQString(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+
+void placeInTwips(QWidget* control, int left, int top, int width, int height) {
+    control->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                         twipsToPixels(height));
+}
+
+QLabel* makeLabel(QWidget* parent, const char* name, std::string_view caption) {
+    auto* label = new QLabel(toQString(caption), parent);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
+    setWindowTitle(toQString(captions::kWindowTitle));
+    setFixedSize(twipsToPixels(3810), twipsToPixels(2670));
+    QFont textFont = font();
+    textFont.setPixelSize(kTextPixelSize);
+    setFont(textFont);
+
+    createRowBoxes();
+    createButtons();
+    createOutputField();
+    createLabels();
+    createTimers();
+    chainTabOrder();
+    describeControls(this);
+    T[0]->setFocus();
+
+    Form_Load();
+}
+
+void MainWindow::createRowBoxes() {
+    for (int i = 0; i < 9; ++i) {
+        auto* box = new QLineEdit(this);
+        box->setObjectName(QStringLiteral("T%1").arg(i));
+        box->setMaxLength(kRowLength);
+        box->setToolTip(toQString(captions::kRowHints[i]));
+        box->setAccessibleName(toQString(captions::kRowHints[i]));
+        placeInTwips(box, 0, 240 * i, 1095, 270);
+        connect(box, &QLineEdit::textChanged, this, [this, i] { T_Change(i); });
+        T[i] = box;
+    }
+}
+
+void MainWindow::createButtons() {
+    SB = new QPushButton(toButtonCaption(captions::kStart), this);
+    SB->setObjectName(QStringLiteral("SB"));
+    placeInTwips(SB, 2520, 480, 975, 495);
+    connect(SB, &QPushButton::clicked, this, &MainWindow::SB_Click);
+
+    Loadb = new QPushButton(toButtonCaption(captions::kLoadOpen), this);
+    Loadb->setObjectName(QStringLiteral("Loadb"));
+    placeInTwips(Loadb, 2520, 1080, 975, 615);
+    connect(Loadb, &QPushButton::clicked, this, &MainWindow::Loadb_Click);
+
+    // Enter and Escape in a row box press neither button.
+    for (QPushButton* button : {SB, Loadb}) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
+}
+
+void MainWindow::createOutputField() {
+    label2 = new QPlainTextEdit(this);
+    label2->setObjectName(QStringLiteral("label2"));
+    label2->setReadOnly(true);
+    label2->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    label2->setFocusPolicy(Qt::StrongFocus);
+    label2->setTabChangesFocus(true);
+    label2->setLineWrapMode(QPlainTextEdit::NoWrap);
+    label2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    label2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    label2->document()->setDocumentMargin(1);
+    label2->setPlainText(toDisplayLines(captions::kOutputInitial));
+    placeInTwips(label2, 1200, 360, 1215, 1695);
+    fitLinesToHeight(label2, kOutputLines);
+}
+
+void MainWindow::createLabels() {
+    lagl = makeLabel(this, "lagl", captions::kStatusReady);
+    placeInTwips(lagl, 1200, 120, 2535, 255);
+    fitCaptionToWidth(lagl,
+                      {toQString(captions::kStatusReady), toQString(captions::kStatusCalculating),
+                       toQString(captions::kStatusComplete), toQString(captions::kStatusStopped)});
+
+    RC = makeLabel(this, "RC", captions::kRepeatCountInitial);
+    placeInTwips(RC, 1200, 2160, 2535, 255);
+    fitCaptionToWidth(RC,
+                      {toQString(captions::kRepeatCountInitial),
+                       toQString(captions::kRepeatCountPrefix) + QString::number(kCounterLimit) +
+                           toQString(captions::kRepeatCountSuffix)});
+    RC->hide();
+
+    Label1 = makeLabel(this, "Label1", captions::kBlankHint);
+    placeInTwips(Label1, 2520, 1800, 1335, 255);
+    fitCaptionToWidth(Label1);
+
+    Label3 = makeLabel(this, "Label3", captions::kExampleHint);
+    placeInTwips(Label3, 120, 2400, 3615, 255);
+    fitCaptionToWidth(Label3);
+}
+
+void MainWindow::createTimers() {
+    const auto makeTimer = [this](const char* name) {
+        auto* timer = new QTimer(this);
+        timer->setObjectName(QLatin1String(name));
+        timer->setSingleShot(true);
+        timer->setInterval(1);
+        return timer;
+    };
+    TT = makeTimer("TT");
+    Testt = makeTimer("Testt");
+    SBT = makeTimer("SBT");
+    connect(TT, &QTimer::timeout, this, &MainWindow::TT_Timer);
+    connect(Testt, &QTimer::timeout, this, &MainWindow::Testt_Timer);
+    connect(SBT, &QTimer::timeout, this, &MainWindow::SBT_Timer);
+    wakeOnTime();  // a tick of 1 ms is late by the system's timer slack unless asked otherwise
+
+    // The solver hands over a grid every millisecond or faster; a screen shows about sixty
+    // frames a second, so the window is drawn at most once a frame while the solver ticks.
+    pacer_ = new FramePacer(
+        this, [this] { return solverTicking(); }, [this] { showHeldOutput(); });
+}
+
+void MainWindow::chainTabOrder() {
+    std::vector<QWidget*> chain(T.begin(), T.end());
+    chain.insert(chain.end(), {SB, Loadb, label2});
+    for (std::size_t i = 1; i < chain.size(); ++i) {
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
+    }
+}
+
+bool MainWindow::solverTicking() const {
+    return TT->isActive() || Testt->isActive() || SBT->isActive();
+}
+
+// Gives the field the newest text it has not shown.
+void MainWindow::showHeldOutput() {
+    output_.showLatest(
+        [this](std::string_view text) { label2->setPlainText(toDisplayLines(text)); });
+}
+
+QTimer* MainWindow::timer(TimerId id) const {
+    switch (id) {
+        case TimerId::TT:
+            return TT;
+        case TimerId::Testt:
+            return Testt;
+        case TimerId::SBT:
+            return SBT;
+    }
+    return TT;
+}
+
+// Window operations.
+
+std::string MainWindow::rowText(int index) const {
+    return toStdString(T.at(static_cast<std::size_t>(index))->text());
+}
+
+void MainWindow::setRowText(int index, std::string_view text) {
+    QLineEdit* box = T.at(static_cast<std::size_t>(index));
+    const QString shown = firstCharacters(toQString(text), kRowLength);
+    if (box->text() != shown) {
+        box->setText(shown);  // its textChanged runs T_Change before this returns
+    }
+}
+
+void MainWindow::setStatusCaption(std::string_view text) {
+    setAnnouncedCaption(lagl, toQString(text));
+}
+
+void MainWindow::showRepeatCountLabel() {
+    RC->show();
+}
+
+void MainWindow::setRepeatCountCaption(std::string_view text) {
+    RC->setText(toQString(text));
+}
+
+void MainWindow::setOutputText(std::string_view text) {
+    output_.hold(text);  // shown when the solve run's tick ends
+}
+
+std::string MainWindow::loadButtonCaption() const {
+    return fromButtonCaption(Loadb->text());
+}
+
+void MainWindow::setLoadButtonCaption(std::string_view text) {
+    Loadb->setText(toButtonCaption(text));
+}
+
+void MainWindow::armTimer(TimerId id) {
+    QTimer* armed = timer(id);
+    if (!armed->isActive()) {
+        armed->start();
+    }
+}
+
+void MainWindow::disarmTimer(TimerId id) {
+    timer(id)->stop();
+}
+
+void MainWindow::showWarningMessage(std::string_view prompt, std::string_view title) {
+    QMessageBox box(QMessageBox::Warning, toQString(title), toQString(prompt), QMessageBox::Ok,
+                    this);
+    box.exec();  // a nested event loop: the timers keep ticking
+}
+
+std::string MainWindow::runFileOpenDialog(std::string_view title, std::string_view filter) {
+    const QString name =
+        runOpenFileDialog(this, toQString(title), toQString(toQtNameFilters(filter)));
+    return QFile::encodeName(name).toStdString();
+}
+
+// Event handlers.
+
+void MainWindow::Form_Load() {
+    state_.SetUpDone = 0;
+    state_.GuessCount = 0;
+}
+
+void MainWindow::T_Change(int index) {
+    quodrill::T_Change(state_, *this, index);
+}
+
+void MainWindow::SB_Click() {
+    quodrill::SB_Click(state_, *this);
+}
+
+void MainWindow::Loadb_Click() {
+    quodrill::Loadb_Click(state_, *this);
+}
+
+void MainWindow::TT_Timer() {
+    quodrill::TT_Timer(state_, *this);  // hands over the text after every pass
+    pacer_->afterSolverTick();
+}
+
+void MainWindow::Testt_Timer() {
+    quodrill::Testt_Timer(state_, *this, random_);
+    pacer_->afterSolverTick();
+}
+
+void MainWindow::SBT_Timer() {
+    quodrill::SBT_Timer(state_, *this);
+    pacer_->afterSolverTick();
+}
+
+}  // namespace quodrill

@@ -1,0 +1,82 @@
+// The program's one window: row boxes, Start, the load button, the output field, labels and
+// the three one-shot timers, wired to the solver and the puzzle sources.
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "events/latest_output.h"
+#include "events/window_ops.h"
+#include "solver/puzzle_state.h"
+#include "solver/random_source.h"
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTimer;
+
+namespace quodrill {
+
+class FramePacer;
+
+class MainWindow final : public QWidget, public WindowOps {
+    Q_OBJECT
+
+  public:
+    explicit MainWindow(QWidget* parent = nullptr);
+
+    const PuzzleState& puzzleState() const { return state_; }
+
+    // WindowOps
+    std::string rowText(int index) const override;
+    void setRowText(int index, std::string_view text) override;
+    void setStatusCaption(std::string_view text) override;
+    void showRepeatCountLabel() override;
+    void setRepeatCountCaption(std::string_view text) override;
+    void setOutputText(std::string_view text) override;
+    std::string loadButtonCaption() const override;
+    void setLoadButtonCaption(std::string_view text) override;
+    void armTimer(TimerId timer) override;
+    void disarmTimer(TimerId timer) override;
+    void showWarningMessage(std::string_view prompt, std::string_view title) override;
+    std::string runFileOpenDialog(std::string_view title, std::string_view filter) override;
+
+  private:
+    void createRowBoxes();
+    void createButtons();
+    void createOutputField();
+    void createLabels();
+    void createTimers();
+    void chainTabOrder();
+    QTimer* timer(TimerId id) const;
+    bool solverTicking() const;
+    void showHeldOutput();
+
+    void Form_Load();
+    void T_Change(int index);
+    void SB_Click();
+    void Loadb_Click();
+    void TT_Timer();
+    void Testt_Timer();
+    void SBT_Timer();
+
+    PuzzleState state_;
+    ClockSeededRandom random_;
+    LatestOutput output_;
+
+    std::array<QLineEdit*, 9> T{};
+    QPushButton* SB = nullptr;
+    QPushButton* Loadb = nullptr;
+    QPlainTextEdit* label2 = nullptr;
+    QLabel* lagl = nullptr;
+    QLabel* RC = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label3 = nullptr;
+    QTimer* TT = nullptr;
+    QTimer* Testt = nullptr;
+    QTimer* SBT = nullptr;
+    FramePacer* pacer_ = nullptr;
+};
+
+}  // namespace quodrill

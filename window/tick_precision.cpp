@@ -1,0 +1,16 @@
+#include "window/tick_precision.h"
+
+#if defined(__linux__)
+#include <sys/prctl.h>
+#endif
+
+namespace quodrill {
+
+void wakeOnTime() {
+#if defined(__linux__)
+    // 1 ns, the least the kernel takes; a failure only leaves the default slack in place.
+    (void)prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
+#endif
+}
+
+}  // namespace quodrill
