@@ -27,6 +27,7 @@
 #include "events/captions.h"
 #include "sources/examples.h"
 #include "tests/support/process_memory.h"
+#include "tests/support/window_inspector.h"
 #include "window/main_window.h"
 #include "window/tick_precision.h"
 
@@ -190,7 +191,8 @@ int longChain(int seconds) {
     }
     const long before = testing::processMemoryKiB("VmRSS:");
     pressStartAndWaitForStatus(window, captions::kStatusComplete, seconds * 1000, [] {});
-    std::printf("ticks %ld, guesses %d\n", counter.ticks, window.puzzleState().GuessCount);
+    std::printf("ticks %ld, guesses %d\n", counter.ticks,
+                WindowInspector::state(window).GuessCount);
     const long after = testing::processMemoryKiB("VmRSS:");
     const long peak = testing::processMemoryKiB("VmHWM:");  // read last: it includes `after`
     std::printf("resident memory: %ld KiB before the chain, %ld KiB after %d s, peak %ld KiB\n",

@@ -76,7 +76,9 @@ QLabel* makeLabel(QWidget* parent, const char* name, std::string_view caption) {
 
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
+MainWindow::MainWindow(std::unique_ptr<RandomSource> random, QWidget* parent)
+    : QWidget(parent),
+      random_(random != nullptr ? std::move(random) : std::make_unique<ClockSeededRandom>()) {
     setWindowTitle(toQString(captions::kWindowTitle));
     setFixedSize(twipsToPixels(3810), twipsToPixels(2670));
     QFont textFont = font();
@@ -94,6 +96,8 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
 
     Form_Load();
 }
+
+MainWindow::~MainWindow() = default;
 
 void MainWindow::createRowBoxes() {
     for (int i = 0; i < 9; ++i) {
@@ -304,7 +308,7 @@ void MainWindow::TT_Timer() {
 }
 
 void MainWindow::Testt_Timer() {
-    quodrill::Testt_Timer(state_, *this, random_);
+    quodrill::Testt_Timer(state_, *this, *random_);
     pacer_->afterSolverTick();
 }
 

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 #include <array>
+#include <memory>
 
 #include "events/latest_output.h"
 #include "events/window_ops.h"
@@ -24,9 +25,10 @@ class MainWindow final : public QWidget, public WindowOps {
     Q_OBJECT
 
   public:
-    explicit MainWindow(QWidget* parent = nullptr);
-
-    const PuzzleState& puzzleState() const { return state_; }
+    // The guesses draw from `random`, or from the program's clock-seeded generator when none is
+    // given.
+    explicit MainWindow(std::unique_ptr<RandomSource> random = nullptr, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // WindowOps
     std::string rowText(int index) const override;
@@ -62,7 +64,7 @@ class MainWindow final : public QWidget, public WindowOps {
     void SBT_Timer();
 
     PuzzleState state_;
-    ClockSeededRandom random_;
+    std::unique_ptr<RandomSource> random_;
     LatestOutput output_;
 
     std::array<QLineEdit*, 9> T{};
@@ -77,6 +79,8 @@ class MainWindow final : public QWidget, public WindowOps {
     QTimer* Testt = nullptr;
     QTimer* SBT = nullptr;
     FramePacer* pacer_ = nullptr;
+
+    friend struct WindowInspector;  // lets tests read the puzzle state
 };
 
 }  // namespace quodrill

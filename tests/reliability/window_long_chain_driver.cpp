@@ -15,6 +15,7 @@
 #include "events/captions.h"
 #include "tests/reliability/hard_puzzles.h"
 #include "tests/support/process_memory.h"
+#include "tests/support/window_inspector.h"
 #include "window/main_window.h"
 
 int main(int argc, char** argv) {
@@ -38,7 +39,7 @@ int main(int argc, char** argv) {
     std::size_t next = 0;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        const int guesses = window.puzzleState().GuessCount;
+        const int guesses = quodrill::WindowInspector::state(window).GuessCount;
         while (next < std::size(marks) && guesses >= marks[next]) {
             std::printf("guesses %5d  heap in use %9zu B  RSS %7ld kB  %6.1f s\n", guesses,
                         mallinfo2().uordblks, quodrill::testing::processMemoryKiB("VmRSS:"),

@@ -26,6 +26,7 @@
 #include "tests/reliability/hard_puzzles.h"
 #include "tests/reliability/modal_answerer.h"
 #include "tests/support/invariants.h"
+#include "tests/support/window_inspector.h"
 #include "window/main_window.h"
 
 namespace quodrill::testing {
@@ -127,7 +128,7 @@ class Monkey {
         }
         return done();
     }
-    const PuzzleState& state() const { return window_.puzzleState(); }
+    const PuzzleState& state() const { return WindowInspector::state(window_); }
 
     long actions = 0;
     long ticks = 0;
@@ -211,8 +212,8 @@ class Monkey {
     }
 
     void check(const std::string& after, CheckPoint point) {
-        const std::string found =
-            findInvariantViolation(window_.puzzleState(), status_->text().toStdString(), point);
+        const std::string found = findInvariantViolation(WindowInspector::state(window_),
+                                                         status_->text().toStdString(), point);
         if (!found.empty()) {
             fail(found + " (after " + after + ")");
         }

@@ -1,6 +1,7 @@
 // The real window under the offscreen platform: its controls at start, typing, Start through the
 // event loop, the warning message, the timers and a load through the real file dialog.
 #include "window/main_window.h"
+#include "tests/support/window_inspector.h"
 
 #include <fcntl.h>
 #include <sys/inotify.h>
@@ -198,8 +199,8 @@ class MainWindowTest : public QObject {
             QVERIFY(timer->isSingleShot());
             QCOMPARE(timer->interval(), 1);
         }
-        QCOMPARE(window->puzzleState().SetUpDone, 0);
-        QCOMPARE(window->puzzleState().GuessCount, 0);
+        QCOMPARE(WindowInspector::state(*window).SetUpDone, 0);
+        QCOMPARE(WindowInspector::state(*window).GuessCount, 0);
     }
 
     void tabRunsThroughRowsButtonsAndOutput() {
@@ -244,11 +245,11 @@ class MainWindowTest : public QObject {
 
         typeRows(solvedRows());
         QTest::mouseClick(control<QPushButton>("SB"), Qt::LeftButton);
-        QCOMPARE(window->puzzleState().SetUpDone, 1);
+        QCOMPARE(WindowInspector::state(*window).SetUpDone, 1);
         ops.setRowText(5, row(5)->text().toStdString());  // unchanged: no change handler
-        QCOMPARE(window->puzzleState().SetUpDone, 1);
+        QCOMPARE(WindowInspector::state(*window).SetUpDone, 1);
         ops.setRowText(5, "0");
-        QCOMPARE(window->puzzleState().SetUpDone, 0);
+        QCOMPARE(WindowInspector::state(*window).SetUpDone, 0);
     }
 
     void startSolvesAnExampleThroughTheEventLoop() {
