@@ -58,7 +58,6 @@ void fastSinglePass(PuzzleState& state) {
     SilentOutput silent;
     SolveBoard board = loadBoard(state);
     runSolvePass(state, board, silent);
-    writeCandidateSnapshot(state, board);
 }
 
 void referencePass(PuzzleState& state) {

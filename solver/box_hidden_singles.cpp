@@ -13,11 +13,11 @@ namespace quodrill {
 namespace {
 
 // The digits that exactly one of the box's nine cells has as a candidate.
-DigitMask singleCandidateDigits(const SolveBoard& board, int box) {
+DigitMask singleCandidateDigits(const PuzzleState& state, int box) {
     DigitMask once = 0;
     DigitMask twice = 0;
     for (const CellPlace& cell : kUnitCells[static_cast<std::size_t>(boxUnit(box))]) {
-        const DigitMask mask = board.candidates[cell.index];
+        const DigitMask mask = state.Candidates[cell.index];
         twice |= once & mask;
         once |= mask;
     }
@@ -26,9 +26,9 @@ DigitMask singleCandidateDigits(const SolveBoard& board, int box) {
 
 void placeHiddenSingle(PuzzleState& state, SolveBoard& board, int box, int digit) {
     for (const CellPlace& cell : kUnitCells[static_cast<std::size_t>(boxUnit(box))]) {
-        if ((board.candidates[cell.index] & digitBit(digit)) != 0) {
+        if ((state.Candidates[cell.index] & digitBit(digit)) != 0) {
             writeCell(state, board, cell.column, cell.row, digitText(digit));
-            removeCandidates(state, board, cell.column, cell.row, kAllDigits);
+            removeCandidates(state, cell.column, cell.row, kAllDigits);
             return;
         }
     }
@@ -43,7 +43,7 @@ void PlaceHiddenSinglesInBoxes(PuzzleState& state, SolveBoard& board) {
             const DigitMask lacking =
                 static_cast<DigitMask>(~board.present[static_cast<std::size_t>(boxUnit(b))]);
             const DigitMask singles =
-                singleCandidateDigits(board, b) & lacking & static_cast<DigitMask>(~settled);
+                singleCandidateDigits(state, b) & lacking & static_cast<DigitMask>(~settled);
             if (singles == 0) {
                 break;
             }
@@ -52,11 +52,6 @@ void PlaceHiddenSinglesInBoxes(PuzzleState& state, SolveBoard& board) {
             settled = static_cast<DigitMask>((2u << digit) - 1);
         }
     }
-}
-
-void PlaceHiddenSinglesInBoxes(PuzzleState& state) {
-    SolveBoard board = loadBoard(state);
-    PlaceHiddenSinglesInBoxes(state, board);
 }
 
 }  // namespace quodrill

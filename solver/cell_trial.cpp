@@ -14,7 +14,7 @@ namespace quodrill {
 
 void TryCellCandidates(PuzzleState& state, SolveBoard& board, int column, int row) {
     const std::size_t cell = static_cast<std::size_t>(cellIndex(column, row));
-    const DigitMask candidates = board.candidates[cell];
+    const DigitMask candidates = state.Candidates[cell];
     if (candidates == 0) {
         return;  // nothing is tried, nothing is written
     }
@@ -28,16 +28,11 @@ void TryCellCandidates(PuzzleState& state, SolveBoard& board, int column, int ro
         board.unitsWithRepeats > 0 ? 0 : static_cast<DigitMask>(candidates & ~held);
 
     if (fitting == std::bit_floor(candidates)) {
-        removeCandidates(state, board, column, row, candidates);
+        removeCandidates(state, column, row, candidates);
         writeCell(state, board, column, row, digitText(std::countr_zero(fitting)));
         return;
     }
-    removeCandidates(state, board, column, row, static_cast<DigitMask>(candidates & ~fitting));
-}
-
-void TryCellCandidates(PuzzleState& state, int column, int row) {
-    SolveBoard board = loadBoard(state);
-    TryCellCandidates(state, board, column, row);
+    removeCandidates(state, column, row, static_cast<DigitMask>(candidates & ~fitting));
 }
 
 }  // namespace quodrill

@@ -8,11 +8,10 @@ bool gridRepeatsDigit(const GridArray& grid) {
     std::array<DigitMask, kUnitCount> held{};
     for (int c = kFirst; c <= kLast; ++c) {
         for (int r = kFirst; r <= kLast; ++r) {
-            const int digit = cellDigit(grid[c][r]);
-            if (digit == 0) {
+            const DigitMask bit = heldDigit(grid[c][r]);
+            if (bit == 0) {
                 continue;
             }
-            const DigitMask bit = digitBit(digit);
             for (const int unit : {rowUnit(r), columnUnit(c), boxUnit(boxOfCell(c, r))}) {
                 if ((held[unit] & bit) != 0) {
                     return true;

@@ -4,19 +4,6 @@
 
 namespace quodrill {
 
-namespace {
-
-bool cellHasCandidate(const PuzzleState& state, int column, int row) {
-    for (int d = kFirst; d <= kLast; ++d) {
-        if (state.Candidates[column][row][d] == 1) {
-            return true;
-        }
-    }
-    return false;
-}
-
-}  // namespace
-
 GuessOutcome makeRandomGuess(PuzzleState& state, RandomSource& random) {
     if (!increaseCounter(state.GuessCount)) {
         return GuessOutcome::CountAtLimit;
@@ -33,13 +20,14 @@ GuessOutcome makeRandomGuess(PuzzleState& state, RandomSource& random) {
 
     random.reseedFromClock();
 
-    if (!cellHasCandidate(state, column, row)) {
+    const DigitMask candidates = state.Candidates[static_cast<std::size_t>(cellIndex(column, row))];
+    if (candidates == 0) {
         return GuessOutcome::NothingToPlace;
     }
     int digit = 0;
     do {
         digit = drawOneToNine(random);
-    } while (state.Candidates[column][row][digit] != 1);
+    } while ((candidates & digitBit(digit)) == 0);
     state.Grid[column][row] = digitText(digit);
     return GuessOutcome::Placed;
 }

@@ -17,11 +17,11 @@ struct BoxRow {
     DigitMask several = 0;  // digits that two or three cells of the box row have
 };
 
-BoxRow boxRowCandidates(const SolveBoard& board, int columnOffset, int row) {
+BoxRow boxRowCandidates(const CandidateMasks& candidates, int columnOffset, int row) {
     const std::size_t first = static_cast<std::size_t>(cellIndex(columnOffset + 1, row));
-    const DigitMask a = board.candidates[first];
-    const DigitMask b = board.candidates[first + 9];
-    const DigitMask c = board.candidates[first + 18];
+    const DigitMask a = candidates[first];
+    const DigitMask b = candidates[first + 9];
+    const DigitMask c = candidates[first + 18];
     return {static_cast<DigitMask>(a | b | c), static_cast<DigitMask>((a & b) | (a & c) | (b & c))};
 }
 
@@ -33,9 +33,11 @@ void EliminatePointingInRows(PuzzleState& state, SolveBoard& board) {
         const int rowOffset = boxRowOffset(b);
         const DigitMask lacking =
             static_cast<DigitMask>(~board.present[static_cast<std::size_t>(boxUnit(b))]);
-        const std::array<BoxRow, 3> rows = {boxRowCandidates(board, columnOffset, rowOffset + 1),
-                                            boxRowCandidates(board, columnOffset, rowOffset + 2),
-                                            boxRowCandidates(board, columnOffset, rowOffset + 3)};
+        const CandidateMasks& candidates = state.Candidates;
+        const std::array<BoxRow, 3> rows = {
+            boxRowCandidates(candidates, columnOffset, rowOffset + 1),
+            boxRowCandidates(candidates, columnOffset, rowOffset + 2),
+            boxRowCandidates(candidates, columnOffset, rowOffset + 3)};
         for (int i = 0; i < 3; ++i) {
             const DigitMask elsewhere = rows[static_cast<std::size_t>((i + 1) % 3)].any |
                                         rows[static_cast<std::size_t>((i + 2) % 3)].any;
@@ -48,33 +50,22 @@ void EliminatePointingInRows(PuzzleState& state, SolveBoard& board) {
             for (const CellPlace& cell : kUnitCells[static_cast<std::size_t>(rowUnit(y))]) {
                 const bool insideBox =
                     cell.column > columnOffset && cell.column <= columnOffset + 3;
-                if (!insideBox && (board.candidates[cell.index] & pointing) != 0) {
-                    removeCandidates(state, board, cell.column, cell.row, pointing);
+                if (!insideBox && (state.Candidates[cell.index] & pointing) != 0) {
+                    removeCandidates(state, cell.column, cell.row, pointing);
                 }
             }
         }
     }
 }
 
-void ClearSolvedCellCandidates(PuzzleState& state, SolveBoard& board) {
+void ClearSolvedCellCandidates(PuzzleState& state) {
     for (int c = kFirst; c <= kLast; ++c) {
         for (int r = kFirst; r <= kLast; ++r) {
-            if (board.candidates[static_cast<std::size_t>(cellIndex(c, r))] != 0 &&
-                !isBlank(state.Grid[c][r])) {
-                removeCandidates(state, board, c, r, kAllDigits);
+            if (!isBlank(state.Grid[c][r])) {
+                removeCandidates(state, c, r, kAllDigits);
             }
         }
     }
-}
-
-void EliminatePointingInRows(PuzzleState& state) {
-    SolveBoard board = loadBoard(state);
-    EliminatePointingInRows(state, board);
-}
-
-void ClearSolvedCellCandidates(PuzzleState& state) {
-    SolveBoard board = loadBoard(state);
-    ClearSolvedCellCandidates(state, board);
 }
 
 }  // namespace quodrill

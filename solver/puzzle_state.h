@@ -21,13 +21,28 @@ constexpr CellText kBlankCell = '0';
 constexpr std::int16_t kCounterLimit = 32767;
 
 using GridArray = std::array<std::array<CellText, kSpan>, kSpan>;  // [column][row]
-using CandidateCube =
-    std::array<std::array<std::array<std::int16_t, kSpan>, kSpan>, kSpan>;  // [c][r][d]
+
+// A set of digits: bit d (1 to 9) stands for the digit d; bit 0 is never set.
+using DigitMask = std::uint16_t;
+constexpr DigitMask kAllDigits = 0x3FE;
+constexpr DigitMask digitBit(int digit) {
+    return static_cast<DigitMask>(1u << digit);
+}
+
+// Cells are numbered down column 1, then down column 2, ..., the order of the trial sweep.
+constexpr int kCellCount = 81;
+constexpr int cellIndex(int column, int row) {
+    return (column - 1) * 9 + (row - 1);
+}
+
+// The candidates of every cell, by cell index: Candidates(c, r, d) is 1 exactly when bit d of
+// the cell's mask is set, and 0 otherwise.
+using CandidateMasks = std::array<DigitMask, kCellCount>;
 
 struct PuzzleState {
     GridArray Grid{};  // every cell the empty text at program start
-    CandidateCube Candidates{};
-    CandidateCube CandidateSnapshot{};
+    CandidateMasks Candidates{};
+    CandidateMasks CandidateSnapshot{};  // Candidates as the current or last pass began
     std::int16_t SetUpDone = 0;
     std::int16_t SolvedFlag = 0;
     std::int16_t StallCount = 0;
@@ -39,14 +54,15 @@ constexpr bool isBlank(CellText cell) {
     return cell == kEmptyCell || cell == kBlankCell;
 }
 
-// Digit test: the cell text equals the one-character decimal text of `digit` (1 to 9).
-constexpr bool holdsDigit(CellText cell, int digit) {
-    return cell == static_cast<char>('0' + digit);
-}
-
 // The one-character decimal text of a digit 0 to 9.
 constexpr CellText digitText(int digit) {
     return static_cast<char>('0' + digit);
+}
+
+// Digit test: the bit of the digit whose one-character text the cell holds, or 0 when it holds
+// none (a blank, the empty text, anything else).
+constexpr DigitMask heldDigit(CellText cell) {
+    return cell >= '1' && cell <= '9' ? digitBit(cell - '0') : 0;
 }
 
 // Box index: boxes and the cells inside a box are numbered 1 to 9, left to right, then top to

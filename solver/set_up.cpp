@@ -38,9 +38,7 @@ SetUpOutcome setUpFromRows(PuzzleState& state, const RowTexts& rows) {
     for (int x = kFirst; x <= kLast; ++x) {
         for (int y = kFirst; y <= kLast; ++y) {
             if (isBlank(state.Grid[x][y])) {
-                for (int d = kFirst; d <= kLast; ++d) {
-                    state.Candidates[x][y][d] = 1;
-                }
+                state.Candidates[static_cast<std::size_t>(cellIndex(x, y))] = kAllDigits;
             }
         }
     }

@@ -1,11 +1,5 @@
 #include "solver/solve_board.h"
 
-#include <bit>
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 namespace quodrill {
 
 namespace {
@@ -29,7 +23,7 @@ struct UnitMasks {
 UnitMasks countUnit(const GridArray& grid, int unit) {
     UnitMasks masks;
     for (const CellPlace& cell : kUnitCells[static_cast<std::size_t>(unit)]) {
-        const DigitMask bit = textBit(grid[cell.column][cell.row]);
+        const DigitMask bit = heldDigit(grid[cell.column][cell.row]);
         masks.repeated |= masks.present & bit;
         masks.present |= bit;
     }
@@ -46,25 +40,6 @@ void recountUnit(SolveBoard& board, const GridArray& grid, int unit) {
     board.present[static_cast<std::size_t>(unit)] = masks.present;
 }
 
-DigitMask candidateMask(const std::array<std::int16_t, kSpan>& entries) {
-#if defined(__SSE2__)
-    // Entries 1 to 8 compared with 1 at once, entry 9 on its own.
-    const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(&entries[1]));
-    const __m128i isOne = _mm_cmpeq_epi16(low, _mm_set1_epi16(1));
-    const unsigned bits =
-        static_cast<unsigned>(_mm_movemask_epi8(_mm_packs_epi16(isOne, isOne))) & 0xFFu;
-    return static_cast<DigitMask>((bits << 1) | (entries[9] == 1 ? digitBit(9) : 0u));
-#else
-    DigitMask mask = 0;
-    for (int d = kFirst; d <= kLast; ++d) {
-        if (entries[d] == 1) {
-            mask |= digitBit(d);
-        }
-    }
-    return mask;
-#endif
-}
-
 // The unit masks, repeats and blank cells of the grid.
 void countGrid(SolveBoard& board, const GridArray& grid) {
     board.present = {};
@@ -77,7 +52,7 @@ void countGrid(SolveBoard& board, const GridArray& grid) {
     for (int c = kFirst; c <= kLast; ++c) {
         for (int r = kFirst; r <= kLast; ++r) {
             const CellText cell = grid[c][r];
-            const DigitMask bit = textBit(cell);
+            const DigitMask bit = heldDigit(cell);
             if (bit == 0) {
                 board.blankCells += isBlank(cell) ? 1 : 0;
                 continue;
@@ -99,19 +74,13 @@ void countGrid(SolveBoard& board, const GridArray& grid) {
 SolveBoard loadBoard(const PuzzleState& state) {
     SolveBoard board;
     countGrid(board, state.Grid);
-    for (int c = kFirst; c <= kLast; ++c) {
-        for (int r = kFirst; r <= kLast; ++r) {
-            board.candidates[static_cast<std::size_t>(cellIndex(c, r))] =
-                candidateMask(state.Candidates[c][r]);
-        }
-    }
     return board;
 }
 
 void rewriteCell(PuzzleState& state, SolveBoard& board, int column, int row, CellText text) {
     CellText& cell = state.Grid[column][row];
-    const DigitMask before = textBit(cell);
-    const DigitMask after = textBit(text);
+    const DigitMask before = heldDigit(cell);
+    const DigitMask after = heldDigit(text);
     board.blankCells += (isBlank(text) ? 1 : 0) - (isBlank(cell) ? 1 : 0);
     cell = text;
     const CellUnits& units = kCellUnits[static_cast<std::size_t>(cellIndex(column, row))];
@@ -121,14 +90,6 @@ void rewriteCell(PuzzleState& state, SolveBoard& board, int column, int row, Cel
         } else if (after != 0) {
             addToUnit(board, unit, after);
         }
-    }
-}
-
-void zeroEntries(std::array<std::int16_t, kSpan>& entries, DigitMask digits) {
-    unsigned left = digits;
-    while (left != 0) {
-        entries[static_cast<std::size_t>(std::countr_zero(left))] = 0;
-        left &= left - 1;
     }
 }
 

@@ -1,5 +1,5 @@
-// What a solve run keeps beside the puzzle state: every cell's candidates as a digit mask and the
-// digits each row, column and box holds, derived from the state and kept in step with each write.
+// What a solve run keeps beside the puzzle state: the digits each row, column and box of the grid
+// holds, counted when the run begins and kept in step with each write of a cell.
 #pragma once
 
 #include <array>
@@ -9,20 +9,8 @@
 
 namespace quodrill {
 
-// Bit d (1 to 9) stands for the digit d; bit 0 is never set.
-using DigitMask = std::uint16_t;
-constexpr DigitMask kAllDigits = 0x3FE;
-constexpr DigitMask digitBit(int digit) {
-    return static_cast<DigitMask>(1u << digit);
-}
-
-constexpr int kCellCount = 81;
 constexpr int kUnitCount = 27;  // rows 0 to 8, columns 9 to 17, boxes 18 to 26
 
-// Cells are numbered down column 1, then down column 2, ..., the order of the trial sweep.
-constexpr int cellIndex(int column, int row) {
-    return (column - 1) * 9 + (row - 1);
-}
 constexpr int boxOfCell(int column, int row) {
     return (row - 1) / 3 * 3 + (column - 1) / 3 + 1;
 }
@@ -82,28 +70,7 @@ constexpr std::array<CellUnits, kCellCount> kCellUnits = [] {
     return units;
 }();
 
-// The digit a cell text holds by the digit test, or 0 for a blank, empty or other text.
-constexpr int cellDigit(CellText cell) {
-    return cell >= '1' && cell <= '9' ? cell - '0' : 0;
-}
-
-// The bit of the digit a cell text holds, or 0.
-constexpr std::array<DigitMask, 256> kTextBits = [] {
-    std::array<DigitMask, 256> bits{};
-    for (int d = 1; d <= 9; ++d) {
-        bits[static_cast<unsigned char>(digitText(d))] = digitBit(d);
-    }
-    return bits;
-}();
-constexpr DigitMask textBit(CellText cell) {
-    return kTextBits[static_cast<unsigned char>(cell)];
-}
-
 struct SolveBoard {
-    // Bit d set when Candidates(c, r, d) is 1; indexed by cellIndex.
-    std::array<DigitMask, kCellCount> candidates{};
-    // The masks as they stood when the current pass began.
-    std::array<DigitMask, kCellCount> passStart{};
     // Per unit: the digits its cells hold, and those that more than one of its cells holds.
     std::array<DigitMask, kUnitCount> present{};
     std::array<DigitMask, kUnitCount> repeated{};
@@ -113,8 +80,7 @@ struct SolveBoard {
     int blankCells = 0;
 };
 
-// Derives the board from the state. Every candidate entry is taken as set exactly when it is 1;
-// the state keeps them at 0 or 1.
+// Counts the grid of the state.
 SolveBoard loadBoard(const PuzzleState& state);
 
 // Writes `text` into Grid(column, row) and keeps the board's unit masks in step.
@@ -125,18 +91,10 @@ inline void writeCell(PuzzleState& state, SolveBoard& board, int column, int row
     }
 }
 
-// Sets the cell's entries of the given digits to 0.
-void zeroEntries(std::array<std::int16_t, kSpan>& entries, DigitMask digits);
-
-// Sets Candidates(column, row, d) to 0 for every digit d of `digits` that the cell still has.
-inline void removeCandidates(PuzzleState& state, SolveBoard& board, int column, int row,
-                             DigitMask digits) {
-    DigitMask& mask = board.candidates[static_cast<std::size_t>(cellIndex(column, row))];
-    const DigitMask gone = mask & digits;
-    if (gone != 0) {
-        mask = static_cast<DigitMask>(mask & ~gone);
-        zeroEntries(state.Candidates[column][row], gone);
-    }
+// Sets Candidates(column, row, d) to 0 for every digit d of `digits`.
+inline void removeCandidates(PuzzleState& state, int column, int row, DigitMask digits) {
+    DigitMask& mask = state.Candidates[static_cast<std::size_t>(cellIndex(column, row))];
+    mask = static_cast<DigitMask>(mask & ~digits);
 }
 
 }  // namespace quodrill

@@ -1,13 +1,11 @@
 #include "solver/solve_run.h"
 
-#include <bit>
-
 #include "solver/propagation.h"
 
 namespace quodrill {
 
 bool runSolvePass(PuzzleState& state, SolveBoard& board, PassObserver& observer) {
-    board.passStart = board.candidates;
+    state.CandidateSnapshot = state.Candidates;
 
     // Down column 1, then column 2, ...; each cell's blank test is made when reached.
     for (int c = kFirst; c <= kLast; ++c) {
@@ -19,7 +17,7 @@ bool runSolvePass(PuzzleState& state, SolveBoard& board, PassObserver& observer)
     }
     PlaceHiddenSinglesInBoxes(state, board);
     EliminatePointingInRows(state, board);
-    ClearSolvedCellCandidates(state, board);
+    ClearSolvedCellCandidates(state);
     observer.afterPass(state);
 
     // Only a full grid without a repeated digit is solved; a full grid that repeats a digit
@@ -29,29 +27,11 @@ bool runSolvePass(PuzzleState& state, SolveBoard& board, PassObserver& observer)
     if (solved) {
         return true;
     }
-    // Candidates are only ever removed, so the pass changed one exactly when a mask differs.
-    const bool unchanged = board.passStart == board.candidates;
+    const bool unchanged = state.CandidateSnapshot == state.Candidates;
     if (unchanged) {
         increaseCounter(state.StallCount);  // stays at 32767
     }
     return unchanged;
-}
-
-void writeCandidateSnapshot(PuzzleState& state, const SolveBoard& board) {
-    state.CandidateSnapshot = state.Candidates;
-    if (board.passStart == board.candidates) {
-        return;  // the last pass changed nothing: the usual end of a run that stalls
-    }
-    for (int c = kFirst; c <= kLast; ++c) {
-        for (int r = kFirst; r <= kLast; ++r) {
-            const std::size_t cell = static_cast<std::size_t>(cellIndex(c, r));
-            unsigned removed = board.passStart[cell] & ~board.candidates[cell];
-            while (removed != 0) {
-                state.CandidateSnapshot[c][r][std::countr_zero(removed)] = 1;
-                removed &= removed - 1;
-            }
-        }
-    }
 }
 
 RunOutcome runOutcome(const PuzzleState& state) {
@@ -70,7 +50,6 @@ RunOutcome RunSolvePasses(PuzzleState& state, PassObserver& observer) {
     SolveBoard board = loadBoard(state);
     while (!runSolvePass(state, board, observer)) {
     }
-    writeCandidateSnapshot(state, board);
     return runOutcome(state);
 }
 

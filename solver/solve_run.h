@@ -31,11 +31,8 @@ RunOutcome runOutcome(const PuzzleState& state);
 // which adds 1 to StallCount.
 RunOutcome RunSolvePasses(PuzzleState& state, PassObserver& observer);
 
-// One pass of a run, on a board loaded from the state when the run began; returns whether the
-// run stops after it. The snapshot of the pass is kept as masks on the board.
+// One pass of a run, on a board loaded from the state when the run began: snapshot, the four
+// steps, the observer; returns whether the run stops after it.
 bool runSolvePass(PuzzleState& state, SolveBoard& board, PassObserver& observer);
-
-// Writes CandidateSnapshot as the last pass of the run left it: the candidates at its start.
-void writeCandidateSnapshot(PuzzleState& state, const SolveBoard& board);
 
 }  // namespace quodrill

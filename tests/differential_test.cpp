@@ -8,6 +8,8 @@
 #include "solver/propagation.h"
 #include "sources/examples.h"
 #include "tests/oracle/oracle_engine.h"
+#include "tests/support/candidate_entries.h"
+#include "tests/support/one_shot_steps.h"
 #include "tests/support/twin_session.h"
 
 namespace quodrill::testing {
@@ -208,8 +210,9 @@ PuzzleState randomState(PuzzleGenerator& random) {
             const bool stale = !blank && random.below(100) < staleFilled;
             for (int d = kFirst; d <= kLast; ++d) {
                 const bool set = (blank && random.below(100) < kept) || (stale && random.below(2));
-                state.Candidates[c][r][d] = set ? 1 : 0;
-                state.CandidateSnapshot[c][r][d] = static_cast<std::int16_t>(random.below(2));
+                setCandidateEntry(state.Candidates, c, r, d, set ? 1 : 0);
+                setCandidateEntry(state.CandidateSnapshot, c, r, d,
+                                  static_cast<std::int16_t>(random.below(2)));
             }
         }
     }

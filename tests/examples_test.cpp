@@ -5,6 +5,7 @@
 #include "events/captions.h"
 #include "events/guess_restart.h"
 #include "sources/examples.h"
+#include "tests/support/candidate_entries.h"
 #include "tests/support/fake_window.h"
 #include "tests/support/grids.h"
 #include "tests/support/replayable_random.h"
@@ -89,7 +90,7 @@ TEST(RowChange, KeywordReplacesTypedRowsAndLeavesTheSolverAlone) {
     s.state.StallCount = 2;
     s.state.SolvedFlag = 1;
     s.state.Grid[4][4] = '7';
-    s.state.Candidates[2][2][2] = 1;
+    setCandidateEntry(s.state.Candidates, 2, 2, 2, 1);
     s.window.status = "unchanged";
     s.window.log.clear();
     s.window.typeInto(0, "test4");
@@ -97,7 +98,7 @@ TEST(RowChange, KeywordReplacesTypedRowsAndLeavesTheSolverAlone) {
     EXPECT_EQ(s.state.StallCount, 2);
     EXPECT_EQ(s.state.SolvedFlag, 1);
     EXPECT_EQ(s.state.Grid[4][4], '7');
-    EXPECT_EQ(s.state.Candidates[2][2][2], 1);
+    EXPECT_EQ(candidateEntry(s.state.Candidates, 2, 2, 2), 1);
     EXPECT_EQ(s.window.status, "unchanged");
     EXPECT_FALSE(s.window.anyArmed());
     for (const std::string& line : s.window.log) {

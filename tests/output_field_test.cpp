@@ -7,6 +7,7 @@
 #include "events/output_field.h"
 #include "solver/random_source.h"
 #include "sources/examples.h"
+#include "tests/support/candidate_entries.h"
 #include "tests/support/fake_window.h"
 #include "tests/support/grids.h"
 
@@ -24,7 +25,7 @@ TEST(OutputField, NineLinesOfTheGridEachEndingInCrLf) {
 
     ScriptedRandom random({0.0f});
     FakeWindow window(state, random);
-    state.Candidates[1][1][1] = 1;  // candidates play no part
+    setCandidateEntry(state.Candidates, 1, 1, 1, 1);  // candidates play no part
     WriteOutputField(state, window);
     EXPECT_EQ(window.output, expected);
     EXPECT_EQ(window.log, std::vector<std::string>{"output " + expected});

@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "solver/propagation.h"
+#include "tests/support/candidate_entries.h"
 #include "tests/support/grids.h"
+#include "tests/support/one_shot_steps.h"
 
 namespace quodrill::testing {
 namespace {
@@ -83,7 +85,7 @@ TEST(CellTrial, RepeatAnywhereInTheGridFailsEveryCandidate) {
     EXPECT_EQ(state.Grid[1][1], '0');
     EXPECT_EQ(candidateDigits(state, 1, 1), "");
     // Nothing else moved.
-    state.Candidates[1][1] = before.Candidates[1][1];
+    state.Candidates[cellIndex(1, 1)] = before.Candidates[cellIndex(1, 1)];
     EXPECT_EQ(state.Grid, before.Grid);
     EXPECT_EQ(state.Candidates, before.Candidates);
 }
@@ -158,46 +160,47 @@ TEST(HiddenSingles, LaterBoxSeesEarlierPlacement) {
 // Sets digit v as a candidate of every cell of row y.
 void markRow(PuzzleState& state, int y, int v) {
     for (int x = 1; x <= 9; ++x) {
-        state.Candidates[x][y][v] = 1;
+        setCandidateEntry(state.Candidates, x, y, v, 1);
     }
 }
 
 TEST(Pointing, PairInOneBoxRowClearsTheRestOfTheGridRow) {
     PuzzleState state = quietState();
     markRow(state, 1, 5);
-    state.Candidates[2][1][5] = 0;  // box 1: candidates for 5 in cells 1 and 3 only
-    state.Candidates[4][2][5] = 1;  // another row, untouched
+    setCandidateEntry(state.Candidates, 2, 1, 5,
+                      0);  // box 1: candidates for 5 in cells 1 and 3 only
+    setCandidateEntry(state.Candidates, 4, 2, 5, 1);  // another row, untouched
     EliminatePointingInRows(state);
-    EXPECT_EQ(state.Candidates[1][1][5], 1);
-    EXPECT_EQ(state.Candidates[3][1][5], 1);
+    EXPECT_EQ(candidateEntry(state.Candidates, 1, 1, 5), 1);
+    EXPECT_EQ(candidateEntry(state.Candidates, 3, 1, 5), 1);
     for (int x = 4; x <= 9; ++x) {
-        EXPECT_EQ(state.Candidates[x][1][5], 0) << x;
+        EXPECT_EQ(candidateEntry(state.Candidates, x, 1, 5), 0) << x;
     }
-    EXPECT_EQ(state.Candidates[4][2][5], 1);
+    EXPECT_EQ(candidateEntry(state.Candidates, 4, 2, 5), 1);
 }
 
 TEST(Pointing, TripleInTheMiddleOfBoxFiveClearsBothSides) {
     PuzzleState state = quietState();
     for (int x = 4; x <= 6; ++x) {
-        state.Candidates[x][5][8] = 1;
+        setCandidateEntry(state.Candidates, x, 5, 8, 1);
     }
     // Boxes 4 and 6 keep 8 in two of their rows each, so at first only box 5 points.
     for (int x : {1, 3, 7, 9}) {
-        state.Candidates[x][5][8] = 1;
-        state.Candidates[x][4][8] = 1;
+        setCandidateEntry(state.Candidates, x, 5, 8, 1);
+        setCandidateEntry(state.Candidates, x, 4, 8, 1);
     }
-    state.Candidates[1][5][7] = 1;  // another digit, untouched
+    setCandidateEntry(state.Candidates, 1, 5, 7, 1);  // another digit, untouched
     EliminatePointingInRows(state);
     for (int x = 1; x <= 9; ++x) {
-        EXPECT_EQ(state.Candidates[x][5][8], x >= 4 && x <= 6 ? 1 : 0) << x;
+        EXPECT_EQ(candidateEntry(state.Candidates, x, 5, 8), x >= 4 && x <= 6 ? 1 : 0) << x;
     }
     // Box 6 comes after box 5 and sees its removal: its 8s now lie in row 4 only, so it clears
     // row 4 outside itself.
-    EXPECT_EQ(state.Candidates[1][4][8], 0);
-    EXPECT_EQ(state.Candidates[3][4][8], 0);
-    EXPECT_EQ(state.Candidates[7][4][8], 1);
-    EXPECT_EQ(state.Candidates[9][4][8], 1);
-    EXPECT_EQ(state.Candidates[1][5][7], 1);
+    EXPECT_EQ(candidateEntry(state.Candidates, 1, 4, 8), 0);
+    EXPECT_EQ(candidateEntry(state.Candidates, 3, 4, 8), 0);
+    EXPECT_EQ(candidateEntry(state.Candidates, 7, 4, 8), 1);
+    EXPECT_EQ(candidateEntry(state.Candidates, 9, 4, 8), 1);
+    EXPECT_EQ(candidateEntry(state.Candidates, 1, 5, 7), 1);
 }
 
 TEST(Pointing, BottomRowOfBoxNine) {
@@ -206,27 +209,28 @@ TEST(Pointing, BottomRowOfBoxNine) {
     // Boxes 7 and 8 hold three candidates each in row 9 too: they clear each other and box 9's
     // cells, so the first box in order decides. Keep only box 9's triple to see it alone.
     for (int x = 1; x <= 6; ++x) {
-        state.Candidates[x][9][2] = 0;
+        setCandidateEntry(state.Candidates, x, 9, 2, 0);
     }
-    state.Candidates[2][9][2] = 1;
-    state.Candidates[2][8][2] = 1;  // box 7 now has cells in two rows: no effect from it
+    setCandidateEntry(state.Candidates, 2, 9, 2, 1);
+    setCandidateEntry(state.Candidates, 2, 8, 2,
+                      1);  // box 7 now has cells in two rows: no effect from it
     EliminatePointingInRows(state);
-    EXPECT_EQ(state.Candidates[2][9][2], 0);
-    EXPECT_EQ(state.Candidates[2][8][2], 1);
+    EXPECT_EQ(candidateEntry(state.Candidates, 2, 9, 2), 0);
+    EXPECT_EQ(candidateEntry(state.Candidates, 2, 8, 2), 1);
     for (int x = 7; x <= 9; ++x) {
-        EXPECT_EQ(state.Candidates[x][9][2], 1);
+        EXPECT_EQ(candidateEntry(state.Candidates, x, 9, 2), 1);
     }
 }
 
 TEST(Pointing, CandidatesInTwoRowsOrOneColumnChangeNothing) {
     PuzzleState state = quietState();
-    state.Candidates[1][1][4] = 1;  // box 1, rows 1 and 2
-    state.Candidates[2][2][4] = 1;
-    state.Candidates[7][1][4] = 1;
-    state.Candidates[1][4][6] = 1;  // box 4, one column (cells 1, 4, 7)
-    state.Candidates[1][5][6] = 1;
-    state.Candidates[1][6][6] = 1;
-    state.Candidates[5][4][6] = 1;
+    setCandidateEntry(state.Candidates, 1, 1, 4, 1);  // box 1, rows 1 and 2
+    setCandidateEntry(state.Candidates, 2, 2, 4, 1);
+    setCandidateEntry(state.Candidates, 7, 1, 4, 1);
+    setCandidateEntry(state.Candidates, 1, 4, 6, 1);  // box 4, one column (cells 1, 4, 7)
+    setCandidateEntry(state.Candidates, 1, 5, 6, 1);
+    setCandidateEntry(state.Candidates, 1, 6, 6, 1);
+    setCandidateEntry(state.Candidates, 5, 4, 6, 1);
     const PuzzleState before = state;
     EliminatePointingInRows(state);
     EXPECT_EQ(state.Candidates, before.Candidates);
@@ -234,17 +238,17 @@ TEST(Pointing, CandidatesInTwoRowsOrOneColumnChangeNothing) {
 
 TEST(Pointing, SingleOrFourCandidateCellsOrPresentDigitChangeNothing) {
     PuzzleState state = quietState();
-    state.Candidates[1][1][1] = 1;  // box 1: one cell for 1
-    state.Candidates[9][1][1] = 1;
-    state.Candidates[4][4][3] = 1;  // box 5: four cells for 3
-    state.Candidates[5][4][3] = 1;
-    state.Candidates[6][4][3] = 1;
-    state.Candidates[4][5][3] = 1;
-    state.Candidates[1][4][3] = 1;
+    setCandidateEntry(state.Candidates, 1, 1, 1, 1);  // box 1: one cell for 1
+    setCandidateEntry(state.Candidates, 9, 1, 1, 1);
+    setCandidateEntry(state.Candidates, 4, 4, 3, 1);  // box 5: four cells for 3
+    setCandidateEntry(state.Candidates, 5, 4, 3, 1);
+    setCandidateEntry(state.Candidates, 6, 4, 3, 1);
+    setCandidateEntry(state.Candidates, 4, 5, 3, 1);
+    setCandidateEntry(state.Candidates, 1, 4, 3, 1);
     state.Grid[8][8] = '9';  // box 9 holds 9; two cells in one row still carry it
-    state.Candidates[7][7][9] = 1;
-    state.Candidates[9][7][9] = 1;
-    state.Candidates[1][7][9] = 1;
+    setCandidateEntry(state.Candidates, 7, 7, 9, 1);
+    setCandidateEntry(state.Candidates, 9, 7, 9, 1);
+    setCandidateEntry(state.Candidates, 1, 7, 9, 1);
     const PuzzleState before = state;
     EliminatePointingInRows(state);
     EXPECT_EQ(state.Candidates, before.Candidates);

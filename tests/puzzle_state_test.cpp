@@ -1,5 +1,6 @@
 // The cell tests, the box index and the counters of the puzzle state.
 #include "solver/puzzle_state.h"
+#include "tests/support/candidate_entries.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +13,7 @@ TEST(PuzzleState, StartsEmptyAndZero) {
         for (int r = kFirst; r <= kLast; ++r) {
             EXPECT_EQ(state.Grid[c][r], kEmptyCell);
             for (int d = kFirst; d <= kLast; ++d) {
-                EXPECT_EQ(state.Candidates[c][r][d], 0);
+                EXPECT_EQ(candidateEntry(state.Candidates, c, r, d), 0);
             }
         }
     }
@@ -27,12 +28,10 @@ TEST(PuzzleState, BlankAndDigitTests) {
     EXPECT_TRUE(isBlank(kEmptyCell));
     for (int d = 1; d <= 9; ++d) {
         EXPECT_FALSE(isBlank(digitText(d)));
-        EXPECT_TRUE(holdsDigit(digitText(d), d));
-        EXPECT_FALSE(holdsDigit('0', d));
-        EXPECT_FALSE(holdsDigit(kEmptyCell, d));
-        for (int e = 1; e <= 9; ++e) {
-            EXPECT_EQ(holdsDigit(digitText(e), d), d == e);
-        }
+        EXPECT_EQ(heldDigit(digitText(d)), digitBit(d));
+    }
+    for (const CellText noDigit : {'0', kEmptyCell, ' ', '.', 'a', '/', ':', '\x81'}) {
+        EXPECT_EQ(heldDigit(noDigit), 0) << static_cast<int>(noDigit);
     }
 }
 

@@ -6,6 +6,7 @@
 #include "events/captions.h"
 #include "events/start.h"
 #include "sources/examples.h"
+#include "tests/support/candidate_entries.h"
 #include "tests/support/fake_window.h"
 #include "tests/support/grids.h"
 
@@ -30,7 +31,8 @@ const Rows kTest1 = kExamplePuzzles[0].rows;
 TEST(Start, SetUpCopiesRowsMarksBlankCellsAndArmsTheRun) {
     Session s;
     s.placeRows(kTest1);
-    s.state.Candidates[3][1][5] = 1;  // a given cell keeps what it had before the set-up
+    setCandidateEntry(s.state.Candidates, 3, 1, 5,
+                      1);  // a given cell keeps what it had before the set-up
     s.state.StallCount = 5;
     s.state.GuessCount = 4;
     s.window.pressStart();
@@ -170,7 +172,7 @@ TEST(Start, ResumeOnlyArmsTheRunAgain) {
     s.window.pressStart();
     s.window.disarmTimer(TimerId::TT);
     s.state.StallCount = 2;
-    s.state.Candidates[1][1][1] = 0;
+    setCandidateEntry(s.state.Candidates, 1, 1, 1, 0);
     s.window.rows[0] = "garbage";  // not looked at
     const PuzzleState before = s.state;
     s.window.log.clear();

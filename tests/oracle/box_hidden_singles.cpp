@@ -17,7 +17,7 @@ void PlaceHiddenSinglesInBoxes(PuzzleState& state) {
             for (int k = kFirst; k <= kLast; ++k) {
                 const int column = boxCellColumn(b, k);
                 const int row = boxCellRow(b, k);
-                if (state.Candidates[column][row][v] == 1) {
+                if (candidateEntry(state.Candidates, column, row, v) == 1) {
                     ++count;
                     lastColumn = column;
                     lastRow = row;
@@ -28,7 +28,7 @@ void PlaceHiddenSinglesInBoxes(PuzzleState& state) {
             }
             state.Grid[lastColumn][lastRow] = digitText(v);
             for (int d = kFirst; d <= kLast; ++d) {
-                state.Candidates[lastColumn][lastRow][d] = 0;
+                setCandidateEntry(state.Candidates, lastColumn, lastRow, d, 0);
             }
         }
     }

@@ -6,15 +6,16 @@ namespace quodrill::oracle {
 
 void TryCellCandidates(PuzzleState& state, int column, int row) {
     CellText& cell = state.Grid[column][row];
-    auto& candidates = state.Candidates[column][row];
+    const auto entry = [&](int d) { return candidateEntry(state.Candidates, column, row, d); };
+    const auto clear = [&](int d) { setCandidateEntry(state.Candidates, column, row, d, 0); };
 
     for (int d = kFirst; d <= kLast; ++d) {
-        if (candidates[d] != 1) {
+        if (entry(d) != 1) {
             continue;
         }
         cell = digitText(d);
         if (gridRepeatsDigit(state.Grid)) {
-            candidates[d] = 0;
+            clear(d);
             cell = kBlankCell;
             continue;
         }
@@ -22,7 +23,7 @@ void TryCellCandidates(PuzzleState& state, int column, int row) {
         // Higher digits not tried yet still count as remaining.
         bool otherRemains = false;
         for (int e = kFirst; e <= kLast; ++e) {
-            if (e != d && candidates[e] == 1) {
+            if (e != d && entry(e) == 1) {
                 otherRemains = true;
             }
         }
@@ -31,7 +32,7 @@ void TryCellCandidates(PuzzleState& state, int column, int row) {
             continue;
         }
         for (int e = kFirst; e <= kLast; ++e) {
-            candidates[e] = 0;
+            clear(e);
         }
         return;  // solved with d: the remaining digits are not tried
     }

@@ -13,7 +13,8 @@ void EliminatePointingInRows(PuzzleState& state) {
             }
             int boxCount = 0;
             for (int k = kFirst; k <= kLast; ++k) {
-                if (state.Candidates[boxCellColumn(b, k)][boxCellRow(b, k)][v] == 1) {
+                if (candidateEntry(state.Candidates, boxCellColumn(b, k), boxCellRow(b, k), v) ==
+                    1) {
                     ++boxCount;
                 }
             }
@@ -23,7 +24,8 @@ void EliminatePointingInRows(PuzzleState& state) {
             for (int r = 1; r <= 7; r += 3) {
                 int rowCount = 0;
                 for (int k = r; k <= r + 2; ++k) {
-                    if (state.Candidates[boxCellColumn(b, k)][boxCellRow(b, k)][v] == 1) {
+                    if (candidateEntry(state.Candidates, boxCellColumn(b, k), boxCellRow(b, k),
+                                       v) == 1) {
                         ++rowCount;
                     }
                 }
@@ -33,7 +35,7 @@ void EliminatePointingInRows(PuzzleState& state) {
                 const int y = rowOffset + (r - 1) / 3 + 1;
                 for (int x = kFirst; x <= kLast; ++x) {
                     if (x <= columnOffset || x > columnOffset + 3) {
-                        state.Candidates[x][y][v] = 0;
+                        setCandidateEntry(state.Candidates, x, y, v, 0);
                     }
                 }
             }
@@ -46,7 +48,7 @@ void ClearSolvedCellCandidates(PuzzleState& state) {
         for (int x = kFirst; x <= kLast; ++x) {
             if (!isBlank(state.Grid[x][y])) {
                 for (int d = kFirst; d <= kLast; ++d) {
-                    state.Candidates[x][y][d] = 0;
+                    setCandidateEntry(state.Candidates, x, y, d, 0);
                 }
             }
         }

@@ -1,7 +1,7 @@
 // The reference solve run: a full copy and comparison of the candidates in every pass.
+#include "events/output_field.h"
+#include "events/solve_tick.h"
 #include "tests/oracle/oracle_engine.h"
-
-#include "events/captions.h"
 
 namespace quodrill::oracle {
 
@@ -19,7 +19,7 @@ bool runSolvePass(PuzzleState& state, WindowOps& window) {
     oracle::PlaceHiddenSinglesInBoxes(state);
     oracle::EliminatePointingInRows(state);
     oracle::ClearSolvedCellCandidates(state);
-    oracle::WriteOutputField(state, window);
+    WriteOutputField(state, window);
 
     // Only a full grid without a repeated digit is solved; a full grid that repeats a digit
     // goes on to the no-change test like a grid with blank cells.
@@ -28,31 +28,28 @@ bool runSolvePass(PuzzleState& state, WindowOps& window) {
     if (solved) {
         return true;
     }
-    const bool unchanged = state.CandidateSnapshot == state.Candidates;
+    bool unchanged = true;
+    for (int c = kFirst; c <= kLast; ++c) {
+        for (int r = kFirst; r <= kLast; ++r) {
+            for (int d = kFirst; d <= kLast; ++d) {
+                if (candidateEntry(state.CandidateSnapshot, c, r, d) !=
+                    candidateEntry(state.Candidates, c, r, d)) {
+                    unchanged = false;
+                }
+            }
+        }
+    }
     if (unchanged) {
         increaseCounter(state.StallCount);  // stays at 32767
     }
     return unchanged;
 }
 
-void RunSolvePasses(PuzzleState& state, WindowOps& window) {
+void TT_Timer(PuzzleState& state, WindowOps& window) {
     state.SolvedFlag = 0;
     while (!oracle::runSolvePass(state, window)) {
     }
-
-    if (state.SolvedFlag == 1) {
-        window.setStatusCaption(captions::kStatusComplete);
-    }
-    if (state.StallCount == 2) {
-        window.armTimer(TimerId::SBT);
-    }
-    if (state.StallCount == 1 && state.SolvedFlag == 0) {
-        window.armTimer(TimerId::Testt);
-    }
-}
-
-void TT_Timer(PuzzleState& state, WindowOps& window) {
-    oracle::RunSolvePasses(state, window);
+    showRunOutcome(runOutcome(state), window);
     window.disarmTimer(TimerId::TT);
 }
 

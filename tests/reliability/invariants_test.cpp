@@ -8,6 +8,7 @@
 #include "events/start.h"
 #include "fuzz/fuzz_random.h"
 #include "sources/examples.h"
+#include "tests/support/candidate_entries.h"
 #include "tests/support/fake_window.h"
 #include "tests/support/grids.h"
 #include "tests/support/invariants.h"
@@ -46,40 +47,37 @@ TEST(InvariantCheck, NamesACellTextOutsideEmptyAndTheDigits) {
     }
 }
 
-TEST(InvariantCheck, NamesAWriteIntoTheUnusedElementZero) {
+TEST(InvariantCheck, NamesAWriteIntoTheUnusedGridElementZero) {
     PuzzleState grid;
     grid.Grid[0][3] = '5';
     EXPECT_NE(violation(grid).find("unused Grid element (0, 3)"), std::string::npos);
-
-    PuzzleState cube;
-    cube.Candidates[2][2][0] = 1;
-    EXPECT_NE(violation(cube).find("unused Candidates element (2, 2, 0)"), std::string::npos);
 }
 
-TEST(InvariantCheck, NamesACandidateEntryOtherThanZeroOrOne) {
+TEST(InvariantCheck, NamesCandidateBitsThatStandForNoDigit) {
     PuzzleState state;
-    state.Candidates[9][1][5] = 2;
-    EXPECT_NE(violation(state).find("Candidates(9, 1, 5) is 2"), std::string::npos);
+    state.Candidates[static_cast<std::size_t>(cellIndex(2, 2))] = 1;  // bit 0
+    EXPECT_NE(violation(state).find("Candidates of (2, 2) holds bits 1"), std::string::npos);
 
     PuzzleState snapshot;
-    snapshot.CandidateSnapshot[1][1][1] = -1;
-    EXPECT_NE(violation(snapshot).find("CandidateSnapshot(1, 1, 1) is -1"), std::string::npos);
+    snapshot.CandidateSnapshot[static_cast<std::size_t>(cellIndex(9, 1))] = digitBit(10);
+    EXPECT_NE(violation(snapshot).find("CandidateSnapshot of (9, 1) holds bits 1024"),
+              std::string::npos);
 }
 
 TEST(InvariantCheck, FilledCellsKeepingCandidatesBreakOnlyAfterASolveRun) {
     // A set-up or a guess leaves such cells; the next pass clears them.
     PuzzleState state;
     fillGrid(state, kSolved);
-    state.Candidates[3][8][6] = 1;
+    setCandidateEntry(state.Candidates, 3, 8, 6, 1);
     EXPECT_EQ(violation(state, captions::kStatusReady, CheckPoint::BetweenHandlers), "");
     const std::string found = violation(state, captions::kStatusReady, CheckPoint::AfterSolveRun);
     EXPECT_NE(found.find("(3, 8)"), std::string::npos) << found;
     EXPECT_NE(found.find("candidate 6"), std::string::npos) << found;
 
     // A blank cell may keep any candidates.
-    state.Candidates[3][8][6] = 0;
+    setCandidateEntry(state.Candidates, 3, 8, 6, 0);
     state.Grid[2][2] = '0';
-    state.Candidates[2][2][4] = 1;
+    setCandidateEntry(state.Candidates, 2, 2, 4, 1);
     EXPECT_EQ(violation(state, captions::kStatusReady, CheckPoint::AfterSolveRun), "");
 }
 

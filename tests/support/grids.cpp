@@ -1,4 +1,5 @@
 #include "tests/support/grids.h"
+#include "tests/support/candidate_entries.h"
 
 namespace quodrill::testing {
 
@@ -15,7 +16,7 @@ void setAllBlank(PuzzleState& state) {
         for (int r = kFirst; r <= kLast; ++r) {
             state.Grid[c][r] = kBlankCell;
             for (int d = kFirst; d <= kLast; ++d) {
-                state.Candidates[c][r][d] = 1;
+                setCandidateEntry(state.Candidates, c, r, d, 1);
             }
         }
     }
@@ -23,17 +24,17 @@ void setAllBlank(PuzzleState& state) {
 
 void setCandidates(PuzzleState& state, int column, int row, std::initializer_list<int> digits) {
     for (int d = kFirst; d <= kLast; ++d) {
-        state.Candidates[column][row][d] = 0;
+        setCandidateEntry(state.Candidates, column, row, d, 0);
     }
     for (int d : digits) {
-        state.Candidates[column][row][d] = 1;
+        setCandidateEntry(state.Candidates, column, row, d, 1);
     }
 }
 
 std::string candidateDigits(const PuzzleState& state, int column, int row) {
     std::string digits;
     for (int d = kFirst; d <= kLast; ++d) {
-        if (state.Candidates[column][row][d] == 1) {
+        if (candidateEntry(state.Candidates, column, row, d) == 1) {
             digits += digitText(d);
         }
     }

@@ -1,4 +1,5 @@
 #include "tests/support/invariants.h"
+#include "tests/support/candidate_entries.h"
 
 #include <array>
 #include <cstdint>
@@ -50,22 +51,14 @@ std::string checkGrid(const GridArray& grid) {
     return {};
 }
 
-std::string checkCube(const CandidateCube& cube, std::string_view name) {
-    for (int c = 0; c <= kLast; ++c) {
-        for (int r = 0; r <= kLast; ++r) {
-            for (int d = 0; d <= kLast; ++d) {
-                const std::int16_t entry = cube[c][r][d];
-                const bool unused = c == 0 || r == 0 || d == 0;
-                if (unused && entry != 0) {
-                    return "unused " + std::string(name) + " element (" + std::to_string(c) + ", " +
-                           std::to_string(r) + ", " + std::to_string(d) + ") is " +
-                           std::to_string(entry);
-                }
-                if (entry != 0 && entry != 1) {
-                    return std::string(name) + "(" + std::to_string(c) + ", " + std::to_string(r) +
-                           ", " + std::to_string(d) + ") is " + std::to_string(entry) +
-                           ", not 0 or 1";
-                }
+// Every mask holds digits 1 to 9 only: bit 0 and the bits above 9 stand for nothing.
+std::string checkMasks(const CandidateMasks& masks, std::string_view name) {
+    for (int c = kFirst; c <= kLast; ++c) {
+        for (int r = kFirst; r <= kLast; ++r) {
+            const DigitMask mask = masks[static_cast<std::size_t>(cellIndex(c, r))];
+            if ((mask & ~kAllDigits) != 0) {
+                return std::string(name) + " of " + cellName(c, r) + " holds bits " +
+                       std::to_string(mask & ~kAllDigits) + " that stand for no digit 1 to 9";
             }
         }
     }
@@ -79,7 +72,7 @@ std::string checkFilledCellsHaveNoCandidates(const PuzzleState& state) {
                 continue;
             }
             for (int d = kFirst; d <= kLast; ++d) {
-                if (state.Candidates[c][r][d] != 0) {
+                if (candidateEntry(state.Candidates, c, r, d) != 0) {
                     return "filled cell " + cellName(c, r) + " holding " +
                            describeCellText(state.Grid[c][r]) + " keeps candidate " +
                            std::to_string(d) + " after a solve run";
@@ -156,8 +149,8 @@ std::string findInvariantViolation(const PuzzleState& state, std::string_view st
                                    CheckPoint point) {
     for (const std::string& found : {
              checkGrid(state.Grid),
-             checkCube(state.Candidates, "Candidates"),
-             checkCube(state.CandidateSnapshot, "CandidateSnapshot"),
+             checkMasks(state.Candidates, "Candidates"),
+             checkMasks(state.CandidateSnapshot, "CandidateSnapshot"),
              point == CheckPoint::AfterSolveRun ? checkFilledCellsHaveNoCandidates(state)
                                                 : std::string(),
              checkFlag(state.SetUpDone, "SetUpDone"),

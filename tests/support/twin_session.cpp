@@ -1,5 +1,7 @@
 #include "tests/support/twin_session.h"
 
+#include "tests/support/candidate_entries.h"
+
 #include <algorithm>
 
 #include "tests/oracle/oracle_engine.h"
@@ -14,20 +16,22 @@ std::string cellText(CellText cell) {
     return cell == kEmptyCell ? "\"\"" : "\"" + std::string(1, cell) + "\"";
 }
 
-std::string cubeDifference(const char* name, const CandidateCube& fast,
-                           const CandidateCube& reference) {
-    for (int c = 0; c < kSpan; ++c) {
-        for (int r = 0; r < kSpan; ++r) {
-            for (int d = 0; d < kSpan; ++d) {
-                if (fast[c][r][d] != reference[c][r][d]) {
+std::string cubeDifference(const char* name, const CandidateMasks& fast,
+                           const CandidateMasks& reference) {
+    for (int c = kFirst; c <= kLast; ++c) {
+        for (int r = kFirst; r <= kLast; ++r) {
+            for (int d = kFirst; d <= kLast; ++d) {
+                const int fastEntry = candidateEntry(fast, c, r, d);
+                const int referenceEntry = candidateEntry(reference, c, r, d);
+                if (fastEntry != referenceEntry) {
                     return std::string(name) + "(" + std::to_string(c) + ", " + std::to_string(r) +
-                           ", " + std::to_string(d) + "): " + std::to_string(fast[c][r][d]) +
-                           " against " + std::to_string(reference[c][r][d]);
+                           ", " + std::to_string(d) + "): " + std::to_string(fastEntry) +
+                           " against " + std::to_string(referenceEntry);
                 }
             }
         }
     }
-    return "";
+    return fast == reference ? "" : std::string(name) + ": bits that stand for no digit differ";
 }
 
 std::string scalarDifference(const char* name, std::int16_t fast, std::int16_t reference) {
@@ -80,7 +84,7 @@ std::string logDifference(const std::vector<std::string>& fast,
 }  // namespace
 
 EngineHandlers referenceEngine() {
-    return {oracle::SB_Click, oracle::TT_Timer, oracle::Testt_Timer, oracle::SBT_Timer};
+    return {SB_Click, oracle::TT_Timer, Testt_Timer, SBT_Timer};
 }
 
 std::string describeStateDifference(const PuzzleState& fast, const PuzzleState& reference) {
