@@ -9,8 +9,9 @@ int drawOneToNine(RandomSource& random) {
     if (!(r >= 0.0f && r < 1.0f)) {  // also NaN
         return r >= 1.0f ? 9 : 1;
     }
-    const int draw = static_cast<int>(r * 9.0f + 1.0f);
-    return draw > 9 ? 9 : draw;  // rounding can lift r * 9 + 1 to 10 only for r just below 1
+    // In double, r * 9 + 1 is exact for every r of 24 bits (in single precision it rounds up to
+    // the next whole number just below 1/9, 2/9, 4/9 and 8/9), so its integer part is the rule's.
+    return static_cast<int>(static_cast<double>(r) * 9.0 + 1.0);
 }
 
 float ClockSeededRandom::next() {

@@ -13,8 +13,8 @@ class RandomSource {
     virtual void reseedFromClock() = 0;
 };
 
-// The integer part of r * 9 + 1: always 1 to 9, also for the largest r below 1 and for a value
-// outside [0, 1) from a faulty generator.
+// The integer part of r * 9 + 1, exactly, so all nine are equally likely; a value outside [0, 1)
+// from a faulty generator draws 1 or 9.
 int drawOneToNine(RandomSource& random);
 
 // The program's generator. Every program run starts from the same fixed state; nothing seeds it

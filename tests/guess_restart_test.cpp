@@ -65,6 +65,24 @@ TEST(Guess, DrawsCoverTheWholeRangeOfR) {
     EXPECT_EQ(s.state.Grid[1][9], '9');
 }
 
+// The draw is the integer part of r * 9 + 1 for every value the generator gives, k / 2^24; the
+// values just below 1/9, 2/9, 4/9 and 8/9 once drew the next digit up.
+TEST(Guess, DrawIsTheIntegerPartOfRTimesNinePlusOneForEveryGeneratorValue) {
+    constexpr std::uint32_t kValues = 1u << 24;
+    for (const auto& [k, digit] :
+         {std::pair<std::uint32_t, int>{1864135, 1}, {3728270, 2}, {7456540, 4}, {14913080, 8}}) {
+        ScriptedRandom random({static_cast<float>(k) / static_cast<float>(kValues)});
+        EXPECT_EQ(drawOneToNine(random), digit) << k;
+    }
+    int wrong = 0;
+    for (std::uint32_t k = 0; k < kValues; ++k) {
+        ScriptedRandom random({static_cast<float>(k) / static_cast<float>(kValues)});
+        const int rule = static_cast<int>(std::uint64_t{k} * 9 / kValues) + 1;
+        wrong += drawOneToNine(random) != rule ? 1 : 0;
+    }
+    EXPECT_EQ(wrong, 0);
+}
+
 TEST(Guess, CountGoesOnAcrossCyclesAndShowsPlainDecimal) {
     Session s({drawValue(9), drawValue(9), drawValue(5)});
     fillGrid(s.state, kOneBlank);
