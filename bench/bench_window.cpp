@@ -1,5 +1,6 @@
 #include "bench/bench_window.h"
 
+#include "events/row_box.h"
 #include "sources/examples.h"
 
 namespace quodrill::bench {
@@ -19,7 +20,9 @@ std::string BenchWindow::rowText(int index) const {
     return rows[static_cast<std::size_t>(index)];
 }
 
-void BenchWindow::setRowText(int index, std::string_view text) {
+// Keeps what the real row box keeps.
+void BenchWindow::setRowText(int index, std::string_view written) {
+    const std::string_view text = keptRowText(written);
     std::string& row = rows[static_cast<std::size_t>(index)];
     if (row == text) {
         return;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "events/captions.h"
+#include "events/row_box.h"
 #include "fuzz/byte_reader.h"
 #include "fuzz/fuzz_session.h"
 #include "sources/examples.h"
@@ -98,7 +99,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int i = 0; i < 9; ++i) {
         session.userAction("writing a row", [&] { session.window.setRowText(i, rows[i]); });
     }
-    // A keyword in the first row has filled its example; the later rows replaced the rest.
+    // The boxes keep nine characters of what was written, and a keyword in the first row has
+    // filled its example; the later rows replaced the rest.
+    for (std::string& row : rows) {
+        row = std::string(keptRowText(row));
+    }
     for (const ExamplePuzzle& example : kExamplePuzzles) {
         if (rows[0] == example.keyword) {
             rows[0] = example.rows[0];

@@ -11,6 +11,7 @@
 
 #include "events/captions.h"
 #include "events/guess_restart.h"
+#include "events/row_box.h"
 #include "events/solve_tick.h"
 #include "events/start.h"
 #include "sources/examples.h"
@@ -27,7 +28,6 @@ namespace quodrill {
 
 namespace {
 
-constexpr int kRowLength = 9;
 constexpr int kTextPixelSize = 11;
 constexpr int kOutputLines = 9;
 
@@ -37,15 +37,6 @@ QString toQString(std::string_view text) {
 
 std::string toStdString(const QString& text) {
     return text.toStdString();
-}
-
-// The first `count` characters, never splitting a character made of two UTF-16 units.
-QString firstCharacters(const QString& text, int count) {
-    QString head = text.left(count);
-    if (!head.isEmpty() && head.back().isHighSurrogate() && head.size() < text.size()) {
-        head.chop(1);
-    }
-    return head;
 }
 
 // A button caption shows "&" literally rather than as a shortcut marker.
@@ -103,7 +94,7 @@ void MainWindow::createRowBoxes() {
     for (int i = 0; i < 9; ++i) {
         auto* box = new QLineEdit(this);
         box->setObjectName(QStringLiteral("T%1").arg(i));
-        box->setMaxLength(kRowLength);
+        box->setMaxLength(kRowBoxLength);
         box->setToolTip(toQString(captions::kRowHints[i]));
         box->setAccessibleName(toQString(captions::kRowHints[i]));
         placeInTwips(box, 0, 240 * i, 1095, 270);
@@ -230,7 +221,7 @@ std::string MainWindow::rowText(int index) const {
 
 void MainWindow::setRowText(int index, std::string_view text) {
     QLineEdit* box = T.at(static_cast<std::size_t>(index));
-    const QString shown = firstCharacters(toQString(text), kRowLength);
+    const QString shown = toQString(keptRowText(text));
     if (box->text() != shown) {
         box->setText(shown);  // its textChanged runs T_Change before this returns
     }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "events/captions.h"
+#include "events/row_box.h"
 #include "sources/examples.h"
 
 namespace quodrill::testing {
@@ -38,7 +39,9 @@ std::string FakeWindow::rowText(int index) const {
     return rows.at(index);
 }
 
-void FakeWindow::setRowText(int index, std::string_view text) {
+// Keeps what the real row box keeps.
+void FakeWindow::setRowText(int index, std::string_view written) {
+    const std::string_view text = keptRowText(written);
     record("row " + std::to_string(index) + " " + std::string(text));
     if (rows.at(index) == text) {
         return;
