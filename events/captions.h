@@ -1,6 +1,10 @@
 // The window's own texts: captions, messages and dialog settings, byte for byte (UTF-8).
 #pragma once
 
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cstddef>
 #include <string_view>
 
 namespace quodrill::captions {
@@ -29,5 +33,27 @@ constexpr std::string_view kOpenDialogFilter = "所有支持的格式(*.txt)|*.t
 constexpr std::string_view kRowHints[9] = {"第一欄位", "第二欄位", "第三欄位",
                                            "第四欄位", "第五欄位", "第六欄位",
                                            "第七欄位", "第八欄位", "第九欄位"};
+
+// Every caption that a control can take, so that each control can be fitted to the widest of
+// its own and named by the one it shows.
+inline constexpr std::array kStatusCaptions = {kStatusReady, kStatusCalculating, kStatusComplete,
+                                               kStatusStopped};
+inline constexpr std::array kLoadButtonCaptions = {kLoadOpen, kLoadReset};
+
+// "Repeated calculation : " + count + " times", built in place.
+class RepeatCountCaption {
+  public:
+    explicit RepeatCountCaption(int count) {
+        char* at = std::copy(kRepeatCountPrefix.begin(), kRepeatCountPrefix.end(), chars_.begin());
+        at = std::to_chars(at, chars_.end(), count).ptr;
+        at = std::copy(kRepeatCountSuffix.begin(), kRepeatCountSuffix.end(), at);
+        length_ = static_cast<std::size_t>(at - chars_.begin());
+    }
+    std::string_view view() const { return {chars_.data(), length_}; }
+
+  private:
+    std::array<char, 48> chars_{};
+    std::size_t length_ = 0;
+};
 
 }  // namespace quodrill::captions

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "events/captions.h"
+
 namespace quodrill {
 
 namespace {
@@ -11,20 +13,24 @@ namespace {
 struct ControlText {
     const char* objectName;
     const char* name;  // nullptr: the control's own hint or caption names it
-    const char* description;
+    QString description;
 };
 
-constexpr ControlText kControlTexts[] = {
+const ControlText kControlTexts[] = {
     {"SB", nullptr,
-     "Checks the nine rows and starts solving; pressed again before a row changes, solving goes "
-     "on"},
+     QStringLiteral("Checks the nine rows and starts solving; pressed again before a row "
+                    "changes, solving goes on")},
     {"Loadb", nullptr,
-     "Loads the nine rows from a text file of 81 characters; after a load the same button, then "
-     "named 重新, empties the rows again"},
+     QStringLiteral("Loads the nine rows from a text file of 81 characters; after a load the "
+                    "same button, then named %1, empties the rows again")
+         .arg(QString::fromUtf8(captions::kLoadReset.data(),
+                                static_cast<qsizetype>(captions::kLoadReset.size())))},
     {"label2", "Output field",
-     "The grid after each pass of the solver: nine lines of nine digits, 0 for a blank cell"},
-    {"lagl", nullptr, "Solving status"},
-    {"RC", nullptr, "How many random guesses the solver has made since the rows last changed"},
+     QStringLiteral(
+         "The grid after each pass of the solver: nine lines of nine digits, 0 for a blank cell")},
+    {"lagl", nullptr, QStringLiteral("Solving status")},
+    {"RC", nullptr,
+     QStringLiteral("How many random guesses the solver has made since the rows last changed")},
 };
 
 QString rowDescription(int row) {
@@ -52,7 +58,7 @@ void describeControls(QWidget* window) {
         if (control.name != nullptr) {
             widget->setAccessibleName(QString::fromUtf8(control.name));
         }
-        widget->setAccessibleDescription(QString::fromUtf8(control.description));
+        widget->setAccessibleDescription(control.description);
     }
     // The status label's name is kept equal to its caption by setAnnouncedCaption.
     if (auto* status = window->findChild<QLabel*>(QStringLiteral("lagl"))) {

@@ -140,16 +140,16 @@ void MainWindow::createOutputField() {
 void MainWindow::createLabels() {
     lagl = makeLabel(this, "lagl", captions::kStatusReady);
     placeInTwips(lagl, 1200, 120, 2535, 255);
-    fitCaptionToWidth(lagl,
-                      {toQString(captions::kStatusReady), toQString(captions::kStatusCalculating),
-                       toQString(captions::kStatusComplete), toQString(captions::kStatusStopped)});
+    QStringList statusCaptions;
+    for (std::string_view caption : captions::kStatusCaptions) {
+        statusCaptions << toQString(caption);
+    }
+    fitCaptionToWidth(lagl, statusCaptions);
 
     RC = makeLabel(this, "RC", captions::kRepeatCountInitial);
     placeInTwips(RC, 1200, 2160, 2535, 255);
-    fitCaptionToWidth(RC,
-                      {toQString(captions::kRepeatCountInitial),
-                       toQString(captions::kRepeatCountPrefix) + QString::number(kCounterLimit) +
-                           toQString(captions::kRepeatCountSuffix)});
+    fitCaptionToWidth(RC, {toQString(captions::kRepeatCountInitial),
+                           toQString(captions::RepeatCountCaption(kCounterLimit).view())});
     RC->hide();
 
     Label1 = makeLabel(this, "Label1", captions::kBlankHint);

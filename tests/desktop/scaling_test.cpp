@@ -167,18 +167,17 @@ class ScalingTest : public QObject {
         const auto add = [](const char* name, const QString& text) {
             QTest::addRow("%s %s", name, qPrintable(text)) << QString::fromLatin1(name) << text;
         };
-        for (std::string_view status : {captions::kStatusReady, captions::kStatusCalculating,
-                                        captions::kStatusComplete, captions::kStatusStopped}) {
+        for (std::string_view status : captions::kStatusCaptions) {
             add("lagl", q(status));
         }
         add("RC", q(captions::kRepeatCountInitial));
-        add("RC", q(captions::kRepeatCountPrefix) + QString::number(kCounterLimit) +
-                      q(captions::kRepeatCountSuffix));
+        add("RC", q(captions::RepeatCountCaption(kCounterLimit).view()));
         add("Label1", q(captions::kBlankHint));
         add("Label3", q(captions::kExampleHint));
         add("SB", q(captions::kStart));
-        add("Loadb", q(captions::kLoadOpen));
-        add("Loadb", q(captions::kLoadReset));
+        for (std::string_view caption : captions::kLoadButtonCaptions) {
+            add("Loadb", q(caption));
+        }
         for (int i = 0; i < 9; ++i) {
             add(qPrintable(QStringLiteral("T%1").arg(i)), QStringLiteral("888888888"));
         }
