@@ -29,7 +29,7 @@
 #include "tests/support/process_memory.h"
 #include "tests/support/window_inspector.h"
 #include "window/main_window.h"
-#include "window/tick_precision.h"
+#include "window/rhythm.h"
 
 namespace quodrill::bench {
 namespace {
@@ -224,7 +224,7 @@ double bareChainTick() {
 
 int bareChain() {
     std::printf("bare 1 ms timer chain, system's timer slack: %.3f ms per tick\n", bareChainTick());
-    wakeOnTime();
+    rhythm::wakeOnTime();
     std::printf("bare 1 ms timer chain, the window's timer slack: %.3f ms per tick\n",
                 bareChainTick());
     return 0;

@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <utility>
 
+#include "window/rhythm.h"
+
 namespace quodrill {
 
 FramePacer::FramePacer(QWidget* window, std::function<bool()> solverTicking,
@@ -22,7 +24,7 @@ void FramePacer::afterSolverTick() {
     if (!solverTicking_()) {
         frame_.start(0);
     } else if (!frame_.isActive()) {
-        frame_.start(kFrameMs);
+        frame_.start(rhythm::kFrameMs);
     }
 }
 
@@ -33,7 +35,7 @@ bool FramePacer::eventFilter(QObject* watched, QEvent* event) {
     if (watched == window_ && event->type() == QEvent::UpdateRequest && !drawing_ &&
         solverTicking_()) {
         if (!frame_.isActive()) {
-            frame_.start(kFrameMs);
+            frame_.start(rhythm::kFrameMs);
         }
         return true;
     }

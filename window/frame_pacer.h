@@ -12,8 +12,6 @@ namespace quodrill {
 
 class FramePacer final : public QObject {
   public:
-    static constexpr int kFrameMs = 16;  // about one frame of a 60 Hz screen
-
     // `solverTicking` tells whether a solver timer is armed; `showOutput` hands the newest
     // output text, if any, to the field.
     FramePacer(QWidget* window, std::function<bool()> solverTicking,

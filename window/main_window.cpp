@@ -21,7 +21,7 @@
 #include "window/font_fit.h"
 #include "window/frame_pacer.h"
 #include "window/open_dialog.h"
-#include "window/tick_precision.h"
+#include "window/rhythm.h"
 #include "window/twips.h"
 
 namespace quodrill {
@@ -166,7 +166,7 @@ void MainWindow::createTimers() {
         auto* timer = new QTimer(this);
         timer->setObjectName(QLatin1String(name));
         timer->setSingleShot(true);
-        timer->setInterval(1);
+        timer->setInterval(rhythm::kTickMs);
         return timer;
     };
     TT = makeTimer("TT");
@@ -175,10 +175,7 @@ void MainWindow::createTimers() {
     connect(TT, &QTimer::timeout, this, &MainWindow::TT_Timer);
     connect(Testt, &QTimer::timeout, this, &MainWindow::Testt_Timer);
     connect(SBT, &QTimer::timeout, this, &MainWindow::SBT_Timer);
-    wakeOnTime();  // a tick of 1 ms is late by the system's timer slack unless asked otherwise
-
-    // The solver hands over a grid every millisecond or faster; a screen shows about sixty
-    // frames a second, so the window is drawn at most once a frame while the solver ticks.
+    rhythm::wakeOnTime();
     pacer_ = new FramePacer(
         this, [this] { return solverTicking(); }, [this] { showHeldOutput(); });
 }

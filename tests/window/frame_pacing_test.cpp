@@ -15,6 +15,7 @@
 #include "tests/window/window_controls.h"
 #include "window/frame_pacer.h"
 #include "window/main_window.h"
+#include "window/rhythm.h"
 
 namespace quodrill {
 namespace {
@@ -100,7 +101,7 @@ class FramePacingTest : public QObject {
         QVERIFY(solverTicking());
 
         // A frame lasts 16 ms; Qt may end a coarse timer up to 5 % early.
-        const qint64 mostFrames = elapsedMs / (FramePacer::kFrameMs * 95 / 100) + 2;
+        const qint64 mostFrames = elapsedMs / (rhythm::kFrameMs * 95 / 100) + 2;
         QVERIFY2(field.paints <= mostFrames,
                  qPrintable(QStringLiteral("%1 paints of the field in %2 ms, %3 ticks")
                                 .arg(field.paints)

@@ -1,10 +1,10 @@
-#include "window/tick_precision.h"
+#include "window/rhythm.h"
 
 #if defined(__linux__)
 #include <sys/prctl.h>
 #endif
 
-namespace quodrill {
+namespace quodrill::rhythm {
 
 void wakeOnTime() {
 #if defined(__linux__)
@@ -13,4 +13,4 @@ void wakeOnTime() {
 #endif
 }
 
-}  // namespace quodrill
+}  // namespace quodrill::rhythm
