@@ -17,7 +17,6 @@
 #include "sources/examples.h"
 #include "sources/file_loading.h"
 #include "window/accessibility.h"
-#include "window/file_filter.h"
 #include "window/font_fit.h"
 #include "window/frame_pacer.h"
 #include "window/open_dialog.h"
@@ -266,8 +265,7 @@ void MainWindow::showWarningMessage(std::string_view prompt, std::string_view ti
 }
 
 std::string MainWindow::runFileOpenDialog(std::string_view title, std::string_view filter) {
-    const QString name =
-        runOpenFileDialog(this, toQString(title), toQString(toQtNameFilters(filter)));
+    const QString name = runOpenFileDialog(this, toQString(title), toQString(filter));
     return QFile::encodeName(name).toStdString();
 }
 

@@ -35,9 +35,10 @@ class NameOnlyIconProvider final : public QFileIconProvider {
 
 }  // namespace
 
-QString runOpenFileDialog(QWidget* parent, const QString& title, const QString& nameFilters) {
+QString runOpenFileDialog(QWidget* parent, const QString& title, const QString& filter) {
     NameOnlyIconProvider names;
-    QFileDialog dialog(parent, title, QString(), nameFilters);
+    // Qt takes "description (pattern)" and reads the pattern from the parentheses.
+    QFileDialog dialog(parent, title, QString(), filter.section(QLatin1Char('|'), 0, 0));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     // A desktop's native dialog would bring its own way of telling file types.

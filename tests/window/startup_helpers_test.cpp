@@ -1,26 +1,12 @@
-// The dialog's filter conversion and the start-up check for a display.
+// The start-up check for a display.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 
 #include "app/display_check.h"
-#include "events/captions.h"
-#include "window/file_filter.h"
 
 namespace quodrill {
 namespace {
-
-TEST(FileFilter, BecomesQtNameFilters) {
-    EXPECT_EQ(toQtNameFilters(captions::kOpenDialogFilter), "所有支持的格式(*.txt)");
-    EXPECT_EQ(toQtNameFilters("Text|*.txt"), "Text (*.txt)");
-    EXPECT_EQ(toQtNameFilters("Pictures|*.png;*.jpg|All (*.*)|*.*"),
-              "Pictures (*.png *.jpg);;All (*.*)");
-    EXPECT_EQ(toQtNameFilters("Both (*.a;*.b)|*.a;*.b"), "Both (*.a *.b)");
-    EXPECT_EQ(toQtNameFilters("|*.txt"), "(*.txt)");
-    EXPECT_EQ(toQtNameFilters(""), "");
-    EXPECT_EQ(toQtNameFilters("No pattern"), "");
-    EXPECT_EQ(toQtNameFilters("Text|*.txt|No pattern"), "Text (*.txt)");
-}
 
 TEST(DisplayCheck, NeedsOneOfTheDisplayVariables) {
     const char* names[] = {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"};
