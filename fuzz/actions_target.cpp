@@ -8,10 +8,10 @@
 #include <string>
 
 #include "fuzz/byte_reader.h"
-#include "fuzz/fuzz_session.h"
-#include "fuzz/scratch_folder.h"
 #include "sources/examples.h"
 #include "sources/file_loading.h"
+#include "tests/support/fuzz_session.h"
+#include "tests/support/scratch_folder.h"
 
 namespace quodrill::fuzzing {
 namespace {

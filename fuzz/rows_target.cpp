@@ -9,8 +9,8 @@
 #include "events/captions.h"
 #include "events/row_box.h"
 #include "fuzz/byte_reader.h"
-#include "fuzz/fuzz_session.h"
 #include "sources/examples.h"
+#include "tests/support/fuzz_session.h"
 #include "tests/support/grids.h"
 
 namespace quodrill::fuzzing {

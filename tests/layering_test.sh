@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Each program folder is one layer and includes only itself and the layers below it; only the
-# Qt window and the program include the window toolkit.
+# Qt window and the program include the window toolkit. Beside them, the tests include neither
+# the benchmarks nor the fuzz targets, which both build on the tests' support.
 # Usage: layering_test.sh <source folder>
 set -uo pipefail
 cd "$1"
@@ -22,6 +23,12 @@ for ((i = 0; i < ${#layers[@]}; i++)); do
     done
     if [ "$i" -lt 3 ] && grep -rnE '#include *[<"](Q|qt)' "$folder"; then
         echo "FAIL: $folder/ includes the window toolkit"
+        failures=$((failures + 1))
+    fi
+done
+for pair in tests:bench tests:fuzz fuzz:bench; do
+    if grep -rnE "#include *\"${pair#*:}/" "${pair%%:*}"; then
+        echo "FAIL: ${pair%%:*}/ includes ${pair#*:}/"
         failures=$((failures + 1))
     fi
 done

@@ -6,10 +6,10 @@
 
 #include "events/captions.h"
 #include "events/start.h"
-#include "fuzz/fuzz_random.h"
 #include "sources/examples.h"
 #include "tests/support/candidate_entries.h"
 #include "tests/support/fake_window.h"
+#include "tests/support/fuzz_random.h"
 #include "tests/support/grids.h"
 #include "tests/support/invariants.h"
 

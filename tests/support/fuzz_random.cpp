@@ -1,6 +1,6 @@
-#include "fuzz/fuzz_random.h"
+#include "tests/support/fuzz_random.h"
 
-#include "fuzz/fuzz_session.h"
+#include "tests/support/fuzz_session.h"
 
 namespace quodrill::fuzzing {
 

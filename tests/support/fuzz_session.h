@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "fuzz/fuzz_random.h"
 #include "solver/puzzle_state.h"
 #include "tests/support/fake_window.h"
+#include "tests/support/fuzz_random.h"
 #include "tests/support/invariants.h"
 
 namespace quodrill::fuzzing {

@@ -1,4 +1,4 @@
-#include "fuzz/fuzz_session.h"
+#include "tests/support/fuzz_session.h"
 
 #include <cstdio>
 #include <cstdlib>

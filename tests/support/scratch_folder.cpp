@@ -1,4 +1,4 @@
-#include "fuzz/scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 
 #include <stdlib.h>
 
@@ -6,7 +6,7 @@
 #include <fstream>
 #include <system_error>
 
-#include "fuzz/fuzz_session.h"
+#include "tests/support/fuzz_session.h"
 
 namespace quodrill::fuzzing {
 
