@@ -15,11 +15,13 @@
 #include "events/start.h"
 #include "sources/examples.h"
 #include "sources/file_loading.h"
+#include "sources/puzzle_text.h"
 #include "window/accessibility.h"
 #include "window/file_filter.h"
 #include "window/font_fit.h"
 #include "window/frame_pacer.h"
 #include "window/open_dialog.h"
+#include "window/row_box.h"
 #include "window/tick_precision.h"
 #include "window/twips.h"
 
@@ -101,7 +103,7 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::createRowBoxes() {
     for (int i = 0; i < 9; ++i) {
-        auto* box = new QLineEdit(this);
+        auto* box = new RowBox([this](const QString& text) { return T_Paste(text); }, this);
         box->setObjectName(QStringLiteral("T%1").arg(i));
         box->setMaxLength(kRowLength);
         box->setToolTip(toQString(captions::kRowHints[i]));
@@ -292,6 +294,17 @@ void MainWindow::Form_Load() {
 
 void MainWindow::T_Change(int index) {
     quodrill::T_Change(state_, *this, index);
+}
+
+// A paste into any row box that holds a whole puzzle writes the nine rows as a load does; any
+// other paste is the row box's own.
+bool MainWindow::T_Paste(const QString& text) {
+    const PuzzleText puzzle = parsePuzzleText(toStdString(text));
+    if (!puzzle) {
+        return false;
+    }
+    writePuzzleRows(*this, puzzle.cells);
+    return true;
 }
 
 void MainWindow::SB_Click() {

@@ -57,6 +57,7 @@ class MainWindow final : public QWidget, public WindowOps {
 
     void Form_Load();
     void T_Change(int index);
+    bool T_Paste(const QString& text);
     void SB_Click();
     void Loadb_Click();
     void TT_Timer();

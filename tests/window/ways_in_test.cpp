@@ -1,0 +1,143 @@
+// The ways a puzzle comes into the real window besides typing and Open: a paste of a whole
+// puzzle into any row box, under Qt's offscreen platform.
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+
+#include "events/captions.h"
+#include "sources/examples.h"
+#include "tests/window/window_controls.h"
+#include "window/main_window.h"
+
+namespace quodrill {
+namespace {
+
+constexpr int kSolveTimeoutMs = 120000;
+
+QString q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QStringList exampleRows(int index) {
+    QStringList texts;
+    for (std::string_view text : kExamplePuzzles[static_cast<std::size_t>(index)].rows) {
+        texts << q(text);
+    }
+    return texts;
+}
+
+}  // namespace
+
+class WaysInTest : public QObject {
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<MainWindow> window;
+
+    template <typename W>
+    W* control(const char* name) const {
+        return findControl<W>(*window, name);
+    }
+    QLineEdit* row(int i) const {
+        return control<QLineEdit>(qPrintable(QStringLiteral("T%1").arg(i)));
+    }
+    QStringList rows() const {
+        QStringList texts;
+        for (int i = 0; i < 9; ++i) {
+            texts << row(i)->text();
+        }
+        return texts;
+    }
+    // Chooses Paste in the row box's context menu.
+    void pasteFromContextMenu(QLineEdit* box) {
+        const QPoint inside = box->rect().center();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, inside, box->mapToGlobal(inside));
+        QApplication::sendEvent(box, &event);
+        QMenu* menu = nullptr;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* found = qobject_cast<QMenu*>(widget);
+                found != nullptr && found->isVisible()) {
+                menu = found;
+            }
+        }
+        QVERIFY(menu != nullptr);
+        const QString caption = QLineEdit::tr("&Paste");
+        QAction* paste = nullptr;
+        for (QAction* action : menu->actions()) {
+            if (action->text().section(QLatin1Char('\t'), 0, 0) == caption) {
+                paste = action;
+            }
+        }
+        QVERIFY(paste != nullptr);
+        paste->trigger();
+        menu->close();
+    }
+
+  private slots:
+    void init() {
+        window = std::make_unique<MainWindow>();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+    void cleanup() { window.reset(); }
+
+    // test4 on one line with dots, pasted into the first row, fills the nine rows and solves; a
+    // copy of the output field pastes back as the solved grid; the other ways of pasting take a
+    // puzzle too, and any other paste keeps nine characters in the box it was made in.
+    void aPastedPuzzleFillsTheRowsAndAnyOtherPasteIsTheBoxsOwn() {
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        const QStringList puzzle = exampleRows(3);
+        const QString oneLine = puzzle.join(QString()).replace(QLatin1Char('0'), QLatin1Char('.'));
+        clipboard->setText(oneLine);
+        row(0)->setFocus();
+        QTest::keyClick(row(0), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(rows(), puzzle);
+        QCOMPARE(control<QPushButton>("Loadb")->text(), q(captions::kLoadOpen));
+
+        QTest::mouseClick(control<QPushButton>("SB"), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(control<QLabel>("lagl")->text(), q(captions::kStatusComplete),
+                                  kSolveTimeoutMs);
+        auto* output = control<QPlainTextEdit>("label2");
+        QTRY_VERIFY(!output->toPlainText().contains(QLatin1Char('0')));
+        output->selectAll();
+        output->copy();
+        const QStringList solved = output->toPlainText().split(QLatin1Char('\n')).mid(0, 9);
+        row(8)->setFocus();
+        QTest::keyClick(row(8), Qt::Key_Insert, Qt::ShiftModifier);
+        QCOMPARE(rows(), solved);
+
+        // The nine-line form through the context menu, and under X11 a middle click with the
+        // form drawn as a grid in the selection.
+        clipboard->setText(puzzle.join(QLatin1Char('\n')));
+        pasteFromContextMenu(row(4));
+        QCOMPARE(rows(), puzzle);
+        if (clipboard->supportsSelection()) {
+            clipboard->setText(QStringLiteral("+---+\n| ") + solved.join(QStringLiteral(" |\n| ")),
+                               QClipboard::Selection);
+            QTest::mouseClick(row(2), Qt::MiddleButton);
+            QCOMPARE(rows(), solved);
+        }
+
+        const QStringList before = rows();
+        for (const QString& refused :
+             {oneLine.mid(1), oneLine + QLatin1Char('5'), QStringLiteral("abcdefghijkl")}) {
+            row(4)->clear();
+            clipboard->setText(refused);
+            pasteFromContextMenu(row(4));
+            QCOMPARE(row(4)->text(), refused.left(9));
+            QCOMPARE(row(3)->text(), before[3]);
+        }
+    }
+};
+
+}  // namespace quodrill
+
+QTEST_MAIN(quodrill::WaysInTest)
+#include "ways_in_test.moc"
