@@ -1,12 +1,16 @@
 #include "window/main_window.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <QUrl>
 #include <vector>
 
 #include "events/captions.h"
@@ -48,6 +52,20 @@ QString firstCharacters(const QString& text, int count) {
         head.chop(1);
     }
     return head;
+}
+
+// The local files among the dragged URLs, as the system names them.
+std::vector<std::string> localFiles(const QMimeData* data) {
+    std::vector<std::string> names;
+    if (data == nullptr) {
+        return names;
+    }
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile()) {
+            names.push_back(QFile::encodeName(url.toLocalFile()).toStdString());
+        }
+    }
+    return names;
 }
 
 // A button caption shows "&" literally rather than as a shortcut marker.
@@ -95,6 +113,7 @@ MainWindow::MainWindow(std::unique_ptr<RandomSource> random, QWidget* parent)
     chainTabOrder();
     describeControls(this);
     T[0]->setFocus();
+    setAcceptDrops(true);
 
     Form_Load();
 }
@@ -305,6 +324,19 @@ bool MainWindow::T_Paste(const QString& text) {
     }
     writePuzzleRows(*this, puzzle.cells);
     return true;
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!localFiles(event->mimeData()).empty()) {
+        event->acceptProposedAction();
+    }
+}
+
+// Files dropped anywhere on the window: the first regular file among them is loaded as Open
+// loads a file.
+void MainWindow::dropEvent(QDropEvent* event) {
+    loadFirstRegularFile(*this, localFiles(event->mimeData()));
+    event->acceptProposedAction();
 }
 
 void MainWindow::SB_Click() {

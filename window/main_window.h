@@ -11,6 +11,8 @@
 #include "solver/puzzle_state.h"
 #include "solver/random_source.h"
 
+class QDragEnterEvent;
+class QDropEvent;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -43,6 +45,10 @@ class MainWindow final : public QWidget, public WindowOps {
     void disarmTimer(TimerId timer) override;
     void showWarningMessage(std::string_view prompt, std::string_view title) override;
     std::string runFileOpenDialog(std::string_view title, std::string_view filter) override;
+
+  protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     void createRowBoxes();

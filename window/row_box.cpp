@@ -1,11 +1,16 @@
 #include "window/row_box.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QDragEnterEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
+#include <QUrl>
 
 namespace quodrill {
 
@@ -14,6 +19,14 @@ namespace {
 bool isPasteKey(const QKeyEvent* event) {
     return event->matches(QKeySequence::Paste) ||
            (event->key() == Qt::Key_Insert && event->modifiers() == Qt::ShiftModifier);
+}
+
+bool holdsLocalFile(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls()) {
+        return false;
+    }
+    const QList<QUrl> urls = data->urls();
+    return std::any_of(urls.begin(), urls.end(), [](const QUrl& url) { return url.isLocalFile(); });
 }
 
 // The paste action of the line edit's menu: named "edit-paste" in newer Qt versions, known by its
@@ -79,6 +92,16 @@ void RowBox::contextMenuEvent(QContextMenuEvent* event) {
                 [this] { pasteFrom(QClipboard::Clipboard); });
     }
     menu->popup(event->globalPos());
+}
+
+// Files dragged over a row box are for the window, which loads the first of them; the box takes
+// only text.
+void RowBox::dragEnterEvent(QDragEnterEvent* event) {
+    if (holdsLocalFile(event->mimeData())) {
+        event->ignore();
+        return;
+    }
+    QLineEdit::dragEnterEvent(event);
 }
 
 }  // namespace quodrill

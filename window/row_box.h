@@ -1,5 +1,5 @@
 // A row box: a line edit that first offers pasted text to the window, which may take it as a
-// whole puzzle.
+// whole puzzle, and lets a drag of files through to the window.
 #pragma once
 
 #include <QClipboard>
@@ -24,6 +24,7 @@ class RowBox final : public QLineEdit {
     void keyPressEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
 
   private:
     PasteHandler onPaste_;

@@ -1,16 +1,22 @@
 // The ways a puzzle comes into the real window besides typing and Open: a paste of a whole
-// puzzle into any row box, under Qt's offscreen platform.
+// puzzle into any row box, a file dropped on the window and a file named on the command line.
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 #include <memory>
 
+#include "app/window_start.h"
 #include "events/captions.h"
 #include "sources/examples.h"
 #include "tests/window/window_controls.h"
@@ -31,6 +37,14 @@ QStringList exampleRows(int index) {
         texts << q(text);
     }
     return texts;
+}
+
+QString writeFile(const QTemporaryDir& folder, const QString& name, const QByteArray& content) {
+    QFile file(folder.filePath(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size()) {
+        qFatal("cannot write %s", qPrintable(file.fileName()));
+    }
+    return file.fileName();
 }
 
 }  // namespace
@@ -134,6 +148,40 @@ class WaysInTest : public QObject {
             QCOMPARE(row(4)->text(), refused.left(9));
             QCOMPARE(row(3)->text(), before[3]);
         }
+    }
+
+    // Dropped on a row box, the first regular file among the dragged ones is loaded as Open loads
+    // it and the box does not take the names as text; the command line loads the same way.
+    void droppedAndNamedFilesLoadAsOpenLoadsThem() {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const QString missing = folder.filePath(QStringLiteral("missing.txt"));
+        const QString test2 = writeFile(folder, QStringLiteral("test2.txt"),
+                                        exampleRows(1).join(QString()).toLatin1());
+        const QString test3 = writeFile(folder, QStringLiteral("test3.txt"),
+                                        exampleRows(2).join(QString()).toLatin1());
+        const QString nineLines = writeFile(folder, QStringLiteral("lines.txt"),
+                                            exampleRows(4).join(QLatin1Char('\n')).toLatin1());
+
+        QMimeData dragged;
+        dragged.setUrls({QUrl::fromLocalFile(folder.path()), QUrl::fromLocalFile(missing),
+                         QUrl::fromLocalFile(test2), QUrl::fromLocalFile(test3)});
+        dragged.setText(test2);  // as file managers offer the names as text too
+        const QPoint at = row(3)->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(row(3), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(at), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(row(3), &drop);
+        QCOMPARE(rows(), exampleRows(1));
+        QCOMPARE(control<QPushButton>("Loadb")->text(), q(captions::kLoadReset));
+
+        openPuzzleFromArguments(*window, {QStringLiteral("quodrill"), nineLines, test3});
+        QCOMPARE(rows(), exampleRows(1));  // the first regular file is refused: nothing more
+        openPuzzleFromArguments(*window,
+                                {QStringLiteral("quodrill"), folder.path(), missing, test3});
+        QCOMPARE(rows(), exampleRows(2));
+        QCOMPARE(control<QPushButton>("Loadb")->text(), q(captions::kLoadReset));
     }
 };
 
