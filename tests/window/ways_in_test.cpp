@@ -1,5 +1,6 @@
 // The ways a puzzle comes into the real window besides typing and Open: a paste of a whole
-// puzzle into any row box, a file dropped on the window and a file named on the command line.
+// puzzle into any row box, a file dropped on the window and a file named on the command line;
+// and the way out without it, the headless solver, which guesses as the window does.
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -18,7 +19,9 @@
 
 #include "app/window_start.h"
 #include "events/captions.h"
+#include "headless/puzzle_solve.h"
 #include "sources/examples.h"
+#include "tests/support/window_inspector.h"
 #include "tests/window/window_controls.h"
 #include "window/main_window.h"
 
@@ -182,6 +185,36 @@ class WaysInTest : public QObject {
                                 {QStringLiteral("quodrill"), folder.path(), missing, test3});
         QCOMPARE(rows(), exampleRows(2));
         QCOMPARE(control<QPushButton>("Loadb")->text(), q(captions::kLoadReset));
+    }
+
+    // test9 needs dozens of guesses: with the same seed, the window through its timers and the
+    // headless solver without them make the same ones, to the same grid.
+    void theWindowAndTheHeadlessSolverMakeTheSameGuesses() {
+        constexpr std::uint64_t kSeed = 7;
+        const QString puzzle = exampleRows(8).join(QString());
+        SeededRandom random(kSeed);
+        const PuzzleSolve headless = solvePuzzle(puzzle.toStdString(), random, kCounterLimit);
+        QCOMPARE(headless.end, SolveEnd::Solved);
+        QVERIFY(headless.guesses > 10);
+
+        window = std::make_unique<MainWindow>(std::make_unique<SeededRandom>(kSeed));
+        window->show();
+        QGuiApplication::clipboard()->setText(puzzle);
+        QTest::keyClick(row(0), Qt::Key_V, Qt::ControlModifier);
+        QTest::mouseClick(control<QPushButton>("SB"), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(control<QLabel>("lagl")->text(), q(captions::kStatusComplete),
+                                  kSolveTimeoutMs);
+        const PuzzleState& state = WindowInspector::state(*window);
+        QCOMPARE(int(state.GuessCount), headless.guesses);
+        QCOMPARE(control<QLabel>("RC")->text(),
+                 QStringLiteral("Repeated calculation : %1 times").arg(headless.guesses));
+        QString grid;
+        for (int r = kFirst; r <= kLast; ++r) {
+            for (int c = kFirst; c <= kLast; ++c) {
+                grid += QLatin1Char(state.Grid[c][r]);
+            }
+        }
+        QCOMPARE(grid.toStdString(), headless.grid);
     }
 };
 
