@@ -1,6 +1,6 @@
 #include "bench/bench_window.h"
 
-#include "events/row_box.h"
+#include "events/row_text.h"
 #include "sources/examples.h"
 
 namespace quodrill::bench {

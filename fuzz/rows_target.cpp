@@ -7,7 +7,7 @@
 #include <string>
 
 #include "events/captions.h"
-#include "events/row_box.h"
+#include "events/row_text.h"
 #include "fuzz/byte_reader.h"
 #include "sources/examples.h"
 #include "tests/support/fuzz_session.h"

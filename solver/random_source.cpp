@@ -14,20 +14,36 @@ int drawOneToNine(RandomSource& random) {
     return static_cast<int>(static_cast<double>(r) * 9.0 + 1.0);
 }
 
-float ClockSeededRandom::next() {
-    // splitmix64 step; the top 24 bits become the fraction.
-    state_ += 0x9E37'79B9'7F4A'7C15ULL;
-    std::uint64_t z = state_;
+namespace {
+
+// splitmix64 step; the top 24 bits become the fraction.
+float nextFraction(std::uint64_t& state) {
+    state += 0x9E37'79B9'7F4A'7C15ULL;
+    std::uint64_t z = state;
     z = (z ^ (z >> 30)) * 0xBF58'476D'1CE4'E5B9ULL;
     z = (z ^ (z >> 27)) * 0x94D0'49BB'1331'11EBULL;
     z ^= z >> 31;
     return static_cast<float>(z >> 40) * (1.0f / 16777216.0f);
 }
 
+}  // namespace
+
+float ClockSeededRandom::next() {
+    return nextFraction(state_);
+}
+
 void ClockSeededRandom::reseedFromClock() {
     const auto now = std::chrono::system_clock::now().time_since_epoch();
     state_ ^= static_cast<std::uint64_t>(
         std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
+}
+
+float SeededRandom::next() {
+    return nextFraction(state_);
+}
+
+void SeededRandom::reseedFromClock() {
+    state_ ^= kReseedValue;
 }
 
 }  // namespace quodrill

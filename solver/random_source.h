@@ -1,5 +1,6 @@
 // The pseudo-random generator behind the random guess: values 0 <= r < 1 in single precision,
-// reseeded from the clock on request, and the draw rule that turns r into a number 1 to 9.
+// reseeded from the clock on request (or, for a reproducible solve, from a fixed value), and the
+// draw rule that turns r into a number 1 to 9.
 #pragma once
 
 #include <cstdint>
@@ -24,6 +25,21 @@ class ClockSeededRandom final : public RandomSource {
     static constexpr std::uint64_t kStartState = 0x5155'4F44'5249'4C4CULL;
 
     explicit ClockSeededRandom(std::uint64_t state = kStartState) : state_(state) {}
+    float next() override;
+    void reseedFromClock() override;
+
+  private:
+    std::uint64_t state_;
+};
+
+// The generator of a reproducible solve: the program's draws from a state given by the seed, and
+// a reseed that mixes in a fixed value where the program's mixes in the clock, so that the same
+// seed gives the same draws, run after run.
+class SeededRandom final : public RandomSource {
+  public:
+    static constexpr std::uint64_t kReseedValue = 0xD1B5'4A32'D192'ED03ULL;
+
+    explicit SeededRandom(std::uint64_t seed) : state_(seed) {}
     float next() override;
     void reseedFromClock() override;
 

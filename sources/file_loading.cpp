@@ -133,26 +133,9 @@ std::error_code openCheckedPuzzleFile(const std::string& filename, int& fd) {
     return fd >= 0 ? std::error_code() : lastSystemError();
 }
 
-void fillRowsFromContent(WindowOps& window, const std::string& content) {
-    for (int r = 1; r <= 9; ++r) {
-        window.setRowText(r - 1, "");
-        for (int c = 1; c <= 9; ++c) {
-            const char next = content[static_cast<std::size_t>(9 * (r - 1) + c - 1)];
-            window.setRowText(r - 1, window.rowText(r - 1) + next);
-        }
-    }
-}
-
 void loadingTurn(WindowOps& window) {
-    const std::string filename =
-        window.runFileOpenDialog(captions::kOpenDialogTitle, captions::kOpenDialogFilter);
-    const FileText file = ReadTextFileContents(filename);
-    const std::string content = file ? file.text : std::string();
-    if (content.size() != kPuzzleFileLength) {
-        return;
-    }
-    fillRowsFromContent(window, content);
-    window.setLoadButtonCaption(captions::kLoadReset);
+    loadPuzzleFile(
+        window, window.runFileOpenDialog(captions::kOpenDialogTitle, captions::kOpenDialogFilter));
 }
 
 void emptyingTurn(PuzzleState& state, WindowOps& window) {
@@ -200,6 +183,36 @@ FileText ReadTextFileContents(const std::string& filename) {
         result.error = FileReadError::NotPrintableText;
     }
     return result;
+}
+
+void writePuzzleRows(WindowOps& window, std::string_view cells) {
+    for (int r = 1; r <= 9; ++r) {
+        window.setRowText(r - 1, "");
+        for (int c = 1; c <= 9; ++c) {
+            const char next = cells[static_cast<std::size_t>(9 * (r - 1) + c - 1)];
+            window.setRowText(r - 1, window.rowText(r - 1) + next);
+        }
+    }
+}
+
+bool loadPuzzleFile(WindowOps& window, const std::string& filename) {
+    const FileText file = ReadTextFileContents(filename);
+    if (!file) {
+        return false;
+    }
+    writePuzzleRows(window, file.text);  // the reader gives exactly 81 characters
+    window.setLoadButtonCaption(captions::kLoadReset);
+    return true;
+}
+
+bool loadFirstRegularFile(WindowOps& window, const std::vector<std::string>& filenames) {
+    for (const std::string& filename : filenames) {
+        struct stat info {};
+        if (::stat(filename.c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
+            return loadPuzzleFile(window, filename);
+        }
+    }
+    return false;
 }
 
 void Loadb_Click(PuzzleState& state, WindowOps& window) {

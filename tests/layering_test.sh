@@ -5,7 +5,7 @@
 # Usage: layering_test.sh <source folder>
 set -uo pipefail
 cd "$1"
-layers=(solver events sources window app)
+layers=(solver events sources headless window app)
 failures=0
 for ((i = 0; i < ${#layers[@]}; i++)); do
     folder=${layers[i]}
@@ -21,7 +21,7 @@ for ((i = 0; i < ${#layers[@]}; i++)); do
             failures=$((failures + 1))
         fi
     done
-    if [ "$i" -lt 3 ] && grep -rnE '#include *[<"](Q|qt)' "$folder"; then
+    if [ "$i" -lt 4 ] && grep -rnE '#include *[<"](Q|qt)' "$folder"; then
         echo "FAIL: $folder/ includes the window toolkit"
         failures=$((failures + 1))
     fi

@@ -93,5 +93,33 @@ TEST(Draw, ProgramGeneratorStartsFixedStaysBelowOneAndReseeds) {
     EXPECT_TRUE(differs);
 }
 
+// A seed gives the program's draws from that state, and reseeds that depend on nothing else.
+TEST(Draw, SeededGeneratorDrawsAsTheProgramsAndRepeatsAcrossReseeds) {
+    SeededRandom seeded(7);
+    ClockSeededRandom program(7);
+    for (int i = 0; i < 100; ++i) {
+        ASSERT_EQ(seeded.next(), program.next());
+    }
+    SeededRandom a(7);
+    SeededRandom b(7);
+    SeededRandom unreseeded(7);
+    SeededRandom otherSeed(8);
+    int differences = 0;
+    int otherDifferences = 0;
+    for (int i = 0; i < 1000; ++i) {
+        if (i % 3 == 2) {
+            a.reseedFromClock();
+            b.reseedFromClock();
+            otherSeed.reseedFromClock();
+        }
+        const float r = a.next();
+        ASSERT_EQ(r, b.next());
+        differences += r != unreseeded.next();
+        otherDifferences += r != otherSeed.next();
+    }
+    EXPECT_GT(differences, 900);
+    EXPECT_GT(otherDifferences, 900);
+}
+
 }  // namespace
 }  // namespace quodrill::testing

@@ -1,26 +1,32 @@
 #include "window/main_window.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <QUrl>
 #include <vector>
 
 #include "events/captions.h"
 #include "events/guess_restart.h"
-#include "events/row_box.h"
+#include "events/row_text.h"
 #include "events/solve_tick.h"
 #include "events/start.h"
 #include "sources/examples.h"
 #include "sources/file_loading.h"
+#include "sources/puzzle_text.h"
 #include "window/accessibility.h"
 #include "window/font_fit.h"
 #include "window/frame_pacer.h"
 #include "window/open_dialog.h"
 #include "window/rhythm.h"
+#include "window/row_box.h"
 #include "window/twips.h"
 
 namespace quodrill {
@@ -36,6 +42,20 @@ QString toQString(std::string_view text) {
 
 std::string toStdString(const QString& text) {
     return text.toStdString();
+}
+
+// The local files among the dragged URLs, as the system names them.
+std::vector<std::string> localFiles(const QMimeData* data) {
+    std::vector<std::string> names;
+    if (data == nullptr) {
+        return names;
+    }
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile()) {
+            names.push_back(QFile::encodeName(url.toLocalFile()).toStdString());
+        }
+    }
+    return names;
 }
 
 // A button caption shows "&" literally rather than as a shortcut marker.
@@ -83,6 +103,7 @@ MainWindow::MainWindow(std::unique_ptr<RandomSource> random, QWidget* parent)
     chainTabOrder();
     describeControls(this);
     T[0]->setFocus();
+    setAcceptDrops(true);
 
     Form_Load();
 }
@@ -91,7 +112,7 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::createRowBoxes() {
     for (int i = 0; i < 9; ++i) {
-        auto* box = new QLineEdit(this);
+        auto* box = new RowBox([this](const QString& text) { return T_Paste(text); }, this);
         box->setObjectName(QStringLiteral("T%1").arg(i));
         box->setMaxLength(kRowBoxLength);
         box->setToolTip(toQString(captions::kRowHints[i]));
@@ -278,6 +299,30 @@ void MainWindow::Form_Load() {
 
 void MainWindow::T_Change(int index) {
     quodrill::T_Change(state_, *this, index);
+}
+
+// A paste into any row box that holds a whole puzzle writes the nine rows as a load does; any
+// other paste is the row box's own.
+bool MainWindow::T_Paste(const QString& text) {
+    const PuzzleText puzzle = parsePuzzleText(toStdString(text));
+    if (!puzzle) {
+        return false;
+    }
+    writePuzzleRows(*this, puzzle.cells);
+    return true;
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!localFiles(event->mimeData()).empty()) {
+        event->acceptProposedAction();
+    }
+}
+
+// Files dropped anywhere on the window: the first regular file among them is loaded as Open
+// loads a file.
+void MainWindow::dropEvent(QDropEvent* event) {
+    loadFirstRegularFile(*this, localFiles(event->mimeData()));
+    event->acceptProposedAction();
 }
 
 void MainWindow::SB_Click() {

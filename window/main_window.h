@@ -11,6 +11,8 @@
 #include "solver/puzzle_state.h"
 #include "solver/random_source.h"
 
+class QDragEnterEvent;
+class QDropEvent;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -44,6 +46,10 @@ class MainWindow final : public QWidget, public WindowOps {
     void showWarningMessage(std::string_view prompt, std::string_view title) override;
     std::string runFileOpenDialog(std::string_view title, std::string_view filter) override;
 
+  protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
   private:
     void createRowBoxes();
     void createButtons();
@@ -57,6 +63,7 @@ class MainWindow final : public QWidget, public WindowOps {
 
     void Form_Load();
     void T_Change(int index);
+    bool T_Paste(const QString& text);
     void SB_Click();
     void Loadb_Click();
     void TT_Timer();

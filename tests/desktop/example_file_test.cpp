@@ -1,7 +1,9 @@
-// The sample puzzle file shipped in examples/ is one the program loads: exactly 81 characters,
-// no line break, and the same puzzle as the built-in example it is named after.
+// The sample files shipped in examples/: a puzzle file the program loads (exactly 81 characters,
+// no line break, the built-in example it is named after), and the nine built-in examples one a
+// line for `quodrill --solve`.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 
 #include "sources/examples.h"
@@ -19,6 +21,20 @@ TEST(ExampleFile, Test1LoadsAsTheBuiltInExampleTest1) {
     for (std::size_t row = 0; row < 9; ++row) {
         EXPECT_EQ(file.text.substr(9 * row, 9), example.rows[row]) << "row " << row + 1;
     }
+}
+
+TEST(ExampleFile, PuzzlesHoldsTheNineExamplesOneALine) {
+    std::ifstream file(QUODRILL_EXAMPLES_DIR "/puzzles.txt");
+    std::string line;
+    for (const ExamplePuzzle& example : kExamplePuzzles) {
+        ASSERT_TRUE(std::getline(file, line)) << example.keyword;
+        std::string rows;
+        for (std::string_view row : example.rows) {
+            rows += row;
+        }
+        EXPECT_EQ(line, rows) << example.keyword;
+    }
+    EXPECT_FALSE(std::getline(file, line)) << "a tenth line";
 }
 
 }  // namespace

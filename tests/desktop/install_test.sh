@@ -58,7 +58,10 @@ entry() { sed -n "s/^$1=//p" "$desktop"; }
 [ "$(entry Name)" = "Quodrill" ] || fail "desktop Name is '$(entry Name)'"
 [ -n "$(entry Comment)" ] || fail "desktop entry has no Comment"
 [ "$(entry Categories)" = "Game;LogicGame;" ] || fail "desktop Categories are '$(entry Categories)'"
-[ -x "$usr/bin/$(entry Exec)" ] || fail "desktop Exec '$(entry Exec)' is not an installed program"
+# Exec is the program and the field code for one file, which the program opens.
+exec_program=$(entry Exec | sed 's/ *%[fFuU]$//')
+[ -x "$usr/bin/$exec_program" ] || fail "desktop Exec '$(entry Exec)' is not an installed program"
+[ "$(entry Exec)" = "$exec_program %f" ] || fail "desktop Exec '$(entry Exec)' does not take a file"
 icon="$usr/share/icons/hicolor/scalable/apps/$(entry Icon).svg"
 [ -f "$icon" ] || fail "desktop Icon '$(entry Icon)' has no scalable icon"
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "events/captions.h"
-#include "events/row_box.h"
+#include "events/row_text.h"
 #include "sources/examples.h"
 
 namespace quodrill::testing {

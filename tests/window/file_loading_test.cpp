@@ -111,6 +111,40 @@ TEST_F(FileLoading, FillsTheRowsOneCharacterAtATimeThenEmptiesThemOnTheNextClick
     EXPECT_EQ(state.GuessCount, 0);
 }
 
+// The command line and a drop hand over any number of names: the first regular file among them
+// is loaded as Open loads it, even over an earlier load, and it alone.
+TEST_F(FileLoading, NamesGivenAtOnceLoadTheFirstRegularFileOnly) {
+    const std::string first = writeFile("first.txt", joinedRows(kExamplePuzzles[1]));
+    const std::string second = writeFile("second.txt", joinedRows(kExamplePuzzles[2]));
+    const std::string wrongSize = writeFile("long.txt", joinedRows(kExamplePuzzles[3]) + "\n");
+    fs::create_directory(path("folder"));
+    ASSERT_EQ(::mkfifo(path("fifo").c_str(), 0644), 0);
+    const std::vector<std::string> passedOver = {path("missing.txt"), path("folder"), path("fifo"),
+                                                 "/dev/zero", ""};
+
+    window.loadCaption = captions::kLoadReset;
+    std::vector<std::string> names = passedOver;
+    names.insert(names.end(), {first, second});
+    EXPECT_TRUE(loadFirstRegularFile(window, names));
+    for (int i = 0; i < 9; ++i) {
+        EXPECT_EQ(window.rows[i], kExamplePuzzles[1].rows[i]) << "row " << i;
+    }
+    EXPECT_EQ(rowWrites().size(), 90u) << "written as Open writes them";
+    EXPECT_EQ(window.loadCaption, captions::kLoadReset);
+    EXPECT_TRUE(window.dialogs.empty());
+
+    // A first regular file that the reader refuses loads nothing, and no later file either.
+    for (const std::vector<std::string>& refused :
+         {passedOver, std::vector<std::string>{}, std::vector<std::string>{wrongSize, second}}) {
+        window.rows = {"123", "", "", "", "", "", "", "", ""};
+        window.loadCaption = captions::kLoadOpen;
+        window.log.clear();
+        EXPECT_FALSE(loadFirstRegularFile(window, refused));
+        EXPECT_TRUE(rowWrites().empty());
+        EXPECT_EQ(window.loadCaption, captions::kLoadOpen);
+    }
+}
+
 TEST_F(FileLoading, RefusedFilesChangeNothingAndNeverBlock) {
     const std::string digits = joinedRows(kExamplePuzzles[1]);
     std::string nineLines;

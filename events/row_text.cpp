@@ -1,4 +1,4 @@
-#include "events/row_box.h"
+#include "events/row_text.h"
 
 #include <cstddef>
 

@@ -1,0 +1,65 @@
+#include "app/command_line.h"
+
+#include <algorithm>
+#include <iostream>
+#include <vector>
+
+#include "app/window_start.h"
+#include "headless/solve_command.h"
+
+namespace quodrill {
+
+namespace {
+
+// The arguments before "--", where options stand.
+bool hasOption(const std::vector<std::string>& arguments, const std::string& option) {
+    const auto end = std::find(arguments.begin(), arguments.end(), "--");
+    return std::find(arguments.begin(), end, option) != end;
+}
+
+}  // namespace
+
+std::string usageText() {
+    return "Usage: quodrill [FILE]\n"
+           "       quodrill --solve [--seed N] [--max-guesses N] [--stats] [FILE...]\n"
+           "\n"
+           "Without --solve, opens the window, with the puzzle of FILE in its rows when FILE\n"
+           "is a puzzle file of exactly 81 characters.\n"
+           "\n"
+           "With --solve, needs no display: reads one puzzle a line from each FILE, or from\n"
+           "standard input when there is none or FILE is -, solves it as the window does and\n"
+           "prints the solved grid as one line of 81 digits. A puzzle is 81 cells, each a digit\n"
+           "or '.', with 0 or '.' for a blank; spaces and the characters | - + , are passed\n"
+           "over.\n"
+           "\n"
+           "  --seed N         draw the guesses from seed N (0 to 18446744073709551615), the\n"
+           "                   same way every run; without it the draws follow the clock\n"
+           "  --max-guesses N  give up a puzzle that needs more than N guesses (0 to 32767,\n"
+           "                   32767 by default, where the window stops)\n"
+           "  --stats          print the passes, guesses, restarts and time of each puzzle,\n"
+           "                   and their totals\n"
+           "  --help           print this text\n"
+           "  --version        print the version\n"
+           "\n"
+           "Exit status: 0 when every puzzle was solved, 1 when some were not, 2 for a wrong\n"
+           "option or a file that cannot be read.\n";
+}
+
+int runCommandLine(int argc, char** argv) {
+    std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
+    if (hasOption(arguments, "--help")) {
+        std::cout << usageText();
+        return 0;
+    }
+    if (hasOption(arguments, "--version")) {
+        std::cout << "quodrill " QUODRILL_VERSION "\n";
+        return 0;
+    }
+    if (hasOption(arguments, "--solve")) {
+        arguments.erase(std::find(arguments.begin(), arguments.end(), "--solve"));
+        return runSolveCommand(arguments, std::cin, std::cout, std::cerr);
+    }
+    return runWindow(argc, argv);
+}
+
+}  // namespace quodrill

@@ -1,0 +1,211 @@
+#include "headless/solve_command.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <istream>
+#include <memory>
+#include <ostream>
+
+#include "headless/puzzle_solve.h"
+#include "headless/solve_options.h"
+#include "sources/puzzle_text.h"
+
+namespace quodrill {
+
+namespace {
+
+struct Totals {
+    long puzzles = 0;
+    long solved = 0;
+    long passes = 0;
+    long guesses = 0;
+    long restarts = 0;
+    double seconds = 0;
+};
+
+bool isBlankLine(const std::string& line) {
+    return line.find_first_not_of(" \t\r\n\f\v") == std::string::npos;
+}
+
+// "1 guess", "2 guesses".
+std::string counted(long count, const std::string& one, const std::string& many) {
+    return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
+std::string milliseconds(double seconds) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.3f ms", seconds * 1000.0);
+    return text;
+}
+
+std::string figures(long passes, long guesses, long restarts, double seconds) {
+    return counted(passes, "pass", "passes") + ", " + counted(guesses, "guess", "guesses") + ", " +
+           counted(restarts, "restart", "restarts") + ", " + milliseconds(seconds);
+}
+
+// Why a line is not a puzzle.
+std::string refusal(const std::string& line, const PuzzleText& read) {
+    if (read.strayAt == std::string_view::npos) {
+        return "not 81 cells (found " + std::to_string(read.cellCount) + ")";
+    }
+    const auto byte = static_cast<unsigned char>(line[read.strayAt]);
+    std::string what;
+    if (byte >= 0x20 && byte < 0x7F) {
+        what = "'" + std::string(1, static_cast<char>(byte)) + "'";
+    } else {
+        char hex[8];
+        std::snprintf(hex, sizeof hex, "0x%02X", byte);
+        what = std::string("byte ") + hex;
+    }
+    return what + " at column " + std::to_string(read.strayAt + 1) +
+           " is not a cell (a digit, or '.' for a blank)";
+}
+
+std::string outcome(SolveEnd end, int maxGuesses) {
+    switch (end) {
+        case SolveEnd::Solved:
+            return "solved";
+        case SolveEnd::Refused:
+            return "refused at Start: a digit repeats in a row, column or box";
+        case SolveEnd::GuessLimit:
+            return "no solution within " + std::to_string(maxGuesses) + " guesses";
+        case SolveEnd::Unsolved:
+            break;
+    }
+    return "not solved";
+}
+
+class Solver {
+  public:
+    Solver(const SolveOptions& options, std::ostream& output, std::ostream& errors)
+        : options_(options), output_(output), errors_(errors) {}
+
+    // Solves every puzzle of `input`, whose lines are named "<name> line N" in messages.
+    void solveLines(std::istream& input, const std::string& name) {
+        std::string line;
+        long number = 0;
+        while (std::getline(input, line)) {
+            ++number;
+            if (!isBlankLine(line)) {
+                solveLine(line, name + " line " + std::to_string(number));
+            }
+        }
+    }
+
+    void reportTotals() {
+        if (options_.stats) {
+            output_ << "total: " << counted(totals_.puzzles, "puzzle", "puzzles") << ", "
+                    << totals_.solved << " solved, "
+                    << figures(totals_.passes, totals_.guesses, totals_.restarts, totals_.seconds)
+                    << '\n';
+        }
+        output_.flush();
+    }
+
+    bool allSolved() const { return totals_.solved == totals_.puzzles; }
+
+  private:
+    void solveLine(const std::string& line, const std::string& where) {
+        ++totals_.puzzles;
+        const PuzzleText read = parsePuzzleText(line);
+        if (!read) {
+            errors_ << "quodrill: " << where << ": " << refusal(line, read) << '\n';
+            return;
+        }
+        const std::unique_ptr<RandomSource> random = makeRandom();
+        const PuzzleSolve solve = solvePuzzle(read.cells, *random, options_.maxGuesses);
+        if (solve.end == SolveEnd::Solved) {
+            ++totals_.solved;
+            output_ << solve.grid << '\n';
+        } else {
+            errors_ << "quodrill: " << where << ": " << outcome(solve.end, options_.maxGuesses)
+                    << '\n';
+        }
+        totals_.passes += solve.passes;
+        totals_.guesses += solve.guesses;
+        totals_.restarts += solve.restarts;
+        totals_.seconds += solve.seconds;
+        if (options_.stats) {
+            output_ << where << ": " << outcome(solve.end, options_.maxGuesses) << ", "
+                    << figures(solve.passes, solve.guesses, solve.restarts, solve.seconds) << '\n';
+        }
+        output_.flush();
+    }
+
+    // A fresh generator for every puzzle, so that a puzzle is solved the same way wherever it
+    // stands in the input.
+    std::unique_ptr<RandomSource> makeRandom() const {
+        if (options_.seed) {
+            return std::make_unique<SeededRandom>(*options_.seed);
+        }
+        return std::make_unique<ClockSeededRandom>();
+    }
+
+    const SolveOptions& options_;
+    std::ostream& output_;
+    std::ostream& errors_;
+    Totals totals_;
+};
+
+// Why a file cannot be read, or an empty text when it can be.
+std::string unreadable(const std::string& file, std::ifstream& stream) {
+    struct stat info {};
+    if (::stat(file.c_str(), &info) != 0) {
+        return std::strerror(errno);
+    }
+    if (S_ISDIR(info.st_mode)) {
+        return std::strerror(EISDIR);
+    }
+    stream.open(file, std::ios::binary);
+    return stream.is_open() ? std::string() : std::strerror(errno);
+}
+
+}  // namespace
+
+int runSolveCommand(const std::vector<std::string>& arguments, std::istream& input,
+                    std::ostream& output, std::ostream& errors) {
+    const ParsedSolveOptions parsed = parseSolveOptions(arguments);
+    if (!parsed.error.empty()) {
+        errors << "quodrill: " << parsed.error << "\nTry 'quodrill --help'.\n";
+        return kUsageOrReadError;
+    }
+    std::vector<std::string> files = parsed.options.files;
+    if (files.empty()) {
+        files.push_back("-");
+    }
+
+    Solver solver(parsed.options, output, errors);
+    bool readError = false;
+    for (const std::string& file : files) {
+        if (file == "-") {
+            solver.solveLines(input, "standard input");
+            if (input.bad()) {
+                errors << "quodrill: cannot read standard input to its end\n";
+                readError = true;
+            }
+            continue;
+        }
+        std::ifstream stream;
+        if (const std::string why = unreadable(file, stream); !why.empty()) {
+            errors << "quodrill: cannot read " << file << ": " << why << '\n';
+            readError = true;
+            continue;
+        }
+        solver.solveLines(stream, file);
+        if (stream.bad()) {
+            errors << "quodrill: cannot read " << file << " to its end\n";
+            readError = true;
+        }
+    }
+    solver.reportTotals();
+    if (readError) {
+        return kUsageOrReadError;
+    }
+    return solver.allSolved() ? kAllSolved : kSomeNotSolved;
+}
+
+}  // namespace quodrill

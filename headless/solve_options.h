@@ -1,0 +1,28 @@
+// The options of `quodrill --solve`: the generator's seed, the guess limit, the statistics and
+// the files to read.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quodrill {
+
+struct SolveOptions {
+    std::optional<std::uint64_t> seed;  // none: the program's clock-seeded generator
+    int maxGuesses = 32767;
+    bool stats = false;
+    std::vector<std::string> files;  // none: standard input; "-" is standard input too
+};
+
+struct ParsedSolveOptions {
+    SolveOptions options;
+    std::string error;  // what is wrong with the arguments; empty when they are right
+};
+
+// Reads the arguments that follow `--solve` (in any order): --seed N (0 to 2^64 - 1),
+// --max-guesses N (0 to 32767), --stats, and file names; "--" ends the options.
+ParsedSolveOptions parseSolveOptions(const std::vector<std::string>& arguments);
+
+}  // namespace quodrill

@@ -1,0 +1,27 @@
+// A whole puzzle as people write it down and paste it: 81 cells, each a digit or "." for a
+// blank, on one line or nine, with or without the lines of a drawn grid.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace quodrill {
+
+constexpr std::size_t kPuzzleCells = 81;
+
+struct PuzzleText {
+    std::string cells;          // the 81 cell characters, "0" for a blank, row after row
+    std::size_t cellCount = 0;  // digits and dots found
+    // Where the first character that is neither a cell nor part of the drawing stands (0-based),
+    // or npos.
+    std::size_t strayAt = std::string_view::npos;
+    explicit operator bool() const { return strayAt == std::string_view::npos && cellCount == 81; }
+};
+
+// Reads the cells of `text` (UTF-8): "0" to "9" and "." (a blank, which becomes "0"); spaces,
+// tabs, line breaks and the grid drawing characters "|", "-", "+" and "," are passed over. Any
+// other character, or a count of cells other than 81, refuses the text: `cells` is then empty.
+PuzzleText parsePuzzleText(std::string_view text);
+
+}  // namespace quodrill

@@ -1,0 +1,185 @@
+// The headless solver of `quodrill --solve`: what it prints, its exit statuses, its one-line
+// reasons and its reproducible draws.
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "headless/puzzle_solve.h"
+#include "headless/solve_command.h"
+#include "sources/examples.h"
+#include "tests/reliability/hard_puzzles.h"
+#include "tests/support/grids.h"
+
+namespace quodrill::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+template <typename RowList>
+std::string oneLine(const RowList& rows) {
+    std::string line;
+    for (std::string_view row : rows) {
+        line += row;
+    }
+    return line;
+}
+
+std::string examplesInput() {
+    std::string input;
+    for (const ExamplePuzzle& example : kExamplePuzzles) {
+        input += oneLine(example.rows) + "\n";
+    }
+    return input;
+}
+
+struct SolveRun {
+    int status = -1;
+    std::string output;
+    std::string errors;
+    std::vector<std::string> outputLines() const {
+        std::vector<std::string> lines;
+        std::istringstream stream(output);
+        for (std::string line; std::getline(stream, line);) {
+            lines.push_back(line);
+        }
+        return lines;
+    }
+};
+
+SolveRun solve(const std::vector<std::string>& arguments, const std::string& input = "") {
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream err;
+    SolveRun run;
+    run.status = runSolveCommand(arguments, in, out, err);
+    run.output = out.str();
+    run.errors = err.str();
+    return run;
+}
+
+// The 81 digits of a grid line as a grid, to check it against the puzzle.
+GridArray gridOf(const std::string& digits) {
+    GridArray grid{};
+    for (int r = 1; r <= 9; ++r) {
+        for (int c = 1; c <= 9; ++c) {
+            grid[c][r] = digits.at(static_cast<std::size_t>(9 * (r - 1) + c - 1));
+        }
+    }
+    return grid;
+}
+
+TEST(HeadlessSolver, PrintsTheExamplesSolutionsTheSameWayRunAfterRun) {
+    const SolveRun first = solve({"--seed", "7"}, examplesInput());
+    EXPECT_EQ(first.status, kAllSolved);
+    EXPECT_EQ(first.errors, "");
+    const std::vector<std::string> lines = first.outputLines();
+    ASSERT_EQ(lines.size(), 9u);
+    for (std::size_t e = 0; e < 9; ++e) {
+        ASSERT_EQ(lines[e].size(), 81u);
+        const GridArray grid = gridOf(lines[e]);
+        EXPECT_TRUE(isSolvedGrid(grid)) << lines[e];
+        EXPECT_TRUE(keepsGivens(grid, kExamplePuzzles[e].rows)) << lines[e];
+    }
+    EXPECT_EQ(solve({"--seed=7", "-"}, examplesInput()).output, first.output);
+
+    // The same seed makes the same guesses; another seed other ones.
+    const std::string test9 = oneLine(kExamplePuzzles[8].rows);
+    SeededRandom seven(7);
+    SeededRandom sevenAgain(7);
+    SeededRandom eight(8);
+    const PuzzleSolve a = solvePuzzle(test9, seven, 32767);
+    const PuzzleSolve b = solvePuzzle(test9, sevenAgain, 32767);
+    const PuzzleSolve c = solvePuzzle(test9, eight, 32767);
+    EXPECT_EQ(a.end, SolveEnd::Solved);
+    EXPECT_GT(a.guesses, 1);
+    EXPECT_EQ(a.guesses, b.guesses);
+    EXPECT_EQ(a.passes, b.passes);
+    EXPECT_EQ(a.restarts, b.restarts);
+    EXPECT_NE(a.guesses, c.guesses);
+    EXPECT_EQ(c.grid, a.grid);
+}
+
+TEST(HeadlessSolver, GivesAReasonALineForEachPuzzleNotSolvedAndGoesOn) {
+    const std::string good = oneLine(kExamplePuzzles[3].rows);
+    std::string repeated = good;
+    repeated[1] = repeated[0];                          // two 1s in the first row
+    const std::string input = good + "\n" +             // line 1
+                              "  \t\r\n" +              // line 2: skipped
+                              good.substr(1) + "\n" +   // line 3
+                              good + "5\n" +            // line 4
+                              "test4\n" +               // line 5
+                              repeated + "\r\n" +       // line 6
+                              oneLine(kNoSolutionRows)  // line 7, without a line break
+        ;
+    const SolveRun run = solve({"--max-guesses", "20", "--stats"}, input);
+    EXPECT_EQ(run.status, kSomeNotSolved);
+    EXPECT_EQ(run.errors,
+              "quodrill: standard input line 3: not 81 cells (found 80)\n"
+              "quodrill: standard input line 4: not 81 cells (found 82)\n"
+              "quodrill: standard input line 5: 't' at column 1 is not a cell (a digit, or '.' "
+              "for a blank)\n"
+              "quodrill: standard input line 6: refused at Start: a digit repeats in a row, "
+              "column or box\n"
+              "quodrill: standard input line 7: no solution within 20 guesses\n");
+    const std::vector<std::string> lines = run.outputLines();
+    ASSERT_EQ(lines.size(), 5u) << run.output;
+    EXPECT_TRUE(isSolvedGrid(gridOf(lines[0])));
+    EXPECT_TRUE(lines[1].starts_with("standard input line 1: solved, ")) << lines[1];
+    EXPECT_TRUE(
+        lines[2].starts_with("standard input line 6: refused at Start: a digit repeats "
+                             "in a row, column or box, 0 passes, 0 guesses, 0 restarts, "))
+        << lines[2];
+    EXPECT_TRUE(lines[3].starts_with("standard input line 7: no solution within 20 guesses, "))
+        << lines[3];
+    EXPECT_NE(lines[3].find(", 20 guesses, 20 restarts, "), std::string::npos) << lines[3];
+    EXPECT_TRUE(lines[4].starts_with("total: 6 puzzles, 1 solved, ")) << lines[4];
+}
+
+TEST(HeadlessSolver, UsageErrorsAndUnreadableFilesExitWithTwo) {
+    for (const std::vector<std::string>& wrong : std::vector<std::vector<std::string>>{
+             {"--seed"},
+             {"--seed", "seven"},
+             {"--seed", "-1"},
+             {"--seed", "18446744073709551616"},
+             {"--max-guesses", "32768"},
+             {"--max-guesses=+5"},
+             {"--max-guesses", ""},
+             {"--seeds", "7"},
+             {"-x"},
+         }) {
+        const SolveRun run = solve(wrong, examplesInput());
+        EXPECT_EQ(run.status, kUsageOrReadError) << wrong[0];
+        EXPECT_EQ(run.output, "") << wrong[0];
+        EXPECT_TRUE(run.errors.starts_with("quodrill: ")) << run.errors;
+        EXPECT_TRUE(run.errors.ends_with("\nTry 'quodrill --help'.\n")) << run.errors;
+    }
+
+    // A file that cannot be read is named with the reason; the files after it are solved.
+    const fs::path folder =
+        fs::temp_directory_path() / ("quodrill-solve-" + std::to_string(::getpid()));
+    fs::create_directories(folder);
+    const std::string puzzles = (folder / "puzzles.txt").string();
+    std::ofstream(puzzles) << "\n"
+                           << oneLine(kExamplePuzzles[4].rows).substr(3) << "\n"
+                           << oneLine(kExamplePuzzles[0].rows) << "\n";
+    const std::string missing = (folder / "missing.txt").string();
+    const SolveRun run =
+        solve({missing, folder.string(), puzzles, "--", "-"}, oneLine(kExamplePuzzles[1].rows));
+    fs::remove_all(folder);
+    EXPECT_EQ(run.status, kUsageOrReadError);
+    EXPECT_EQ(run.errors, "quodrill: cannot read " + missing + ": No such file or directory\n" +
+                              "quodrill: cannot read " + folder.string() + ": Is a directory\n" +
+                              "quodrill: " + puzzles + " line 2: not 81 cells (found 78)\n");
+    const std::vector<std::string> lines = run.outputLines();
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_TRUE(keepsGivens(gridOf(lines[0]), kExamplePuzzles[0].rows));
+    EXPECT_TRUE(keepsGivens(gridOf(lines[1]), kExamplePuzzles[1].rows));
+}
+
+}  // namespace
+}  // namespace quodrill::testing

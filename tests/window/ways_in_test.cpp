@@ -1,0 +1,224 @@
+// The ways a puzzle comes into the real window besides typing and Open: a paste of a whole
+// puzzle into any row box, a file dropped on the window and a file named on the command line;
+// and the way out without it, the headless solver, which guesses as the window does.
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+#include <memory>
+
+#include "app/window_start.h"
+#include "events/captions.h"
+#include "headless/puzzle_solve.h"
+#include "sources/examples.h"
+#include "tests/support/window_inspector.h"
+#include "tests/window/window_controls.h"
+#include "window/main_window.h"
+
+namespace quodrill {
+namespace {
+
+constexpr int kSolveTimeoutMs = 120000;
+
+QString q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QStringList exampleRows(int index) {
+    QStringList texts;
+    for (std::string_view text : kExamplePuzzles[static_cast<std::size_t>(index)].rows) {
+        texts << q(text);
+    }
+    return texts;
+}
+
+QString writeFile(const QTemporaryDir& folder, const QString& name, const QByteArray& content) {
+    QFile file(folder.filePath(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size()) {
+        qFatal("cannot write %s", qPrintable(file.fileName()));
+    }
+    return file.fileName();
+}
+
+}  // namespace
+
+class WaysInTest : public QObject {
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<MainWindow> window;
+
+    template <typename W>
+    W* control(const char* name) const {
+        return findControl<W>(*window, name);
+    }
+    QLineEdit* row(int i) const {
+        return control<QLineEdit>(qPrintable(QStringLiteral("T%1").arg(i)));
+    }
+    QStringList rows() const {
+        QStringList texts;
+        for (int i = 0; i < 9; ++i) {
+            texts << row(i)->text();
+        }
+        return texts;
+    }
+    // Chooses Paste in the row box's context menu.
+    void pasteFromContextMenu(QLineEdit* box) {
+        const QPoint inside = box->rect().center();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, inside, box->mapToGlobal(inside));
+        QApplication::sendEvent(box, &event);
+        QMenu* menu = nullptr;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* found = qobject_cast<QMenu*>(widget);
+                found != nullptr && found->isVisible()) {
+                menu = found;
+            }
+        }
+        QVERIFY(menu != nullptr);
+        const QString caption = QLineEdit::tr("&Paste");
+        QAction* paste = nullptr;
+        for (QAction* action : menu->actions()) {
+            if (action->text().section(QLatin1Char('\t'), 0, 0) == caption) {
+                paste = action;
+            }
+        }
+        QVERIFY(paste != nullptr);
+        paste->trigger();
+        menu->close();
+    }
+
+  private slots:
+    void init() {
+        window = std::make_unique<MainWindow>();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+    void cleanup() { window.reset(); }
+
+    // test4 on one line with dots, pasted into the first row, fills the nine rows and solves; a
+    // copy of the output field pastes back as the solved grid; the other ways of pasting take a
+    // puzzle too, and any other paste keeps nine characters in the box it was made in.
+    void aPastedPuzzleFillsTheRowsAndAnyOtherPasteIsTheBoxsOwn() {
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        const QStringList puzzle = exampleRows(3);
+        const QString oneLine = puzzle.join(QString()).replace(QLatin1Char('0'), QLatin1Char('.'));
+        clipboard->setText(oneLine);
+        row(0)->setFocus();
+        QTest::keyClick(row(0), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(rows(), puzzle);
+        QCOMPARE(control<QPushButton>("Loadb")->text(), q(captions::kLoadOpen));
+
+        QTest::mouseClick(control<QPushButton>("SB"), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(control<QLabel>("lagl")->text(), q(captions::kStatusComplete),
+                                  kSolveTimeoutMs);
+        auto* output = control<QPlainTextEdit>("label2");
+        QTRY_VERIFY(!output->toPlainText().contains(QLatin1Char('0')));
+        output->selectAll();
+        output->copy();
+        const QStringList solved = output->toPlainText().split(QLatin1Char('\n')).mid(0, 9);
+        row(8)->setFocus();
+        QTest::keyClick(row(8), Qt::Key_Insert, Qt::ShiftModifier);
+        QCOMPARE(rows(), solved);
+
+        // The nine-line form through the context menu, and under X11 a middle click with the
+        // form drawn as a grid in the selection.
+        clipboard->setText(puzzle.join(QLatin1Char('\n')));
+        pasteFromContextMenu(row(4));
+        QCOMPARE(rows(), puzzle);
+        if (clipboard->supportsSelection()) {
+            clipboard->setText(QStringLiteral("+---+\n| ") + solved.join(QStringLiteral(" |\n| ")),
+                               QClipboard::Selection);
+            QTest::mouseClick(row(2), Qt::MiddleButton);
+            QCOMPARE(rows(), solved);
+        }
+
+        const QStringList before = rows();
+        for (const QString& refused :
+             {oneLine.mid(1), oneLine + QLatin1Char('5'), QStringLiteral("abcdefghijkl")}) {
+            row(4)->clear();
+            clipboard->setText(refused);
+            pasteFromContextMenu(row(4));
+            QCOMPARE(row(4)->text(), refused.left(9));
+            QCOMPARE(row(3)->text(), before[3]);
+        }
+    }
+
+    // Dropped on a row box, the first regular file among the dragged ones is loaded as Open loads
+    // it and the box does not take the names as text; the command line loads the same way.
+    void droppedAndNamedFilesLoadAsOpenLoadsThem() {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const QString missing = folder.filePath(QStringLiteral("missing.txt"));
+        const QString test2 = writeFile(folder, QStringLiteral("test2.txt"),
+                                        exampleRows(1).join(QString()).toLatin1());
+        const QString test3 = writeFile(folder, QStringLiteral("test3.txt"),
+                                        exampleRows(2).join(QString()).toLatin1());
+        const QString nineLines = writeFile(folder, QStringLiteral("lines.txt"),
+                                            exampleRows(4).join(QLatin1Char('\n')).toLatin1());
+
+        QMimeData dragged;
+        dragged.setUrls({QUrl::fromLocalFile(folder.path()), QUrl::fromLocalFile(missing),
+                         QUrl::fromLocalFile(test2), QUrl::fromLocalFile(test3)});
+        dragged.setText(test2);  // as file managers offer the names as text too
+        const QPoint at = row(3)->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(row(3), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(at), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(row(3), &drop);
+        QCOMPARE(rows(), exampleRows(1));
+        QCOMPARE(control<QPushButton>("Loadb")->text(), q(captions::kLoadReset));
+
+        openPuzzleFromArguments(*window, {QStringLiteral("quodrill"), nineLines, test3});
+        QCOMPARE(rows(), exampleRows(1));  // the first regular file is refused: nothing more
+        openPuzzleFromArguments(*window,
+                                {QStringLiteral("quodrill"), folder.path(), missing, test3});
+        QCOMPARE(rows(), exampleRows(2));
+        QCOMPARE(control<QPushButton>("Loadb")->text(), q(captions::kLoadReset));
+    }
+
+    // test9 needs dozens of guesses: with the same seed, the window through its timers and the
+    // headless solver without them make the same ones, to the same grid.
+    void theWindowAndTheHeadlessSolverMakeTheSameGuesses() {
+        constexpr std::uint64_t kSeed = 7;
+        const QString puzzle = exampleRows(8).join(QString());
+        SeededRandom random(kSeed);
+        const PuzzleSolve headless = solvePuzzle(puzzle.toStdString(), random, kCounterLimit);
+        QCOMPARE(headless.end, SolveEnd::Solved);
+        QVERIFY(headless.guesses > 10);
+
+        window = std::make_unique<MainWindow>(std::make_unique<SeededRandom>(kSeed));
+        window->show();
+        QGuiApplication::clipboard()->setText(puzzle);
+        QTest::keyClick(row(0), Qt::Key_V, Qt::ControlModifier);
+        QTest::mouseClick(control<QPushButton>("SB"), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(control<QLabel>("lagl")->text(), q(captions::kStatusComplete),
+                                  kSolveTimeoutMs);
+        const PuzzleState& state = WindowInspector::state(*window);
+        QCOMPARE(int(state.GuessCount), headless.guesses);
+        QCOMPARE(control<QLabel>("RC")->text(),
+                 QStringLiteral("Repeated calculation : %1 times").arg(headless.guesses));
+        QString grid;
+        for (int r = kFirst; r <= kLast; ++r) {
+            for (int c = kFirst; c <= kLast; ++c) {
+                grid += QLatin1Char(state.Grid[c][r]);
+            }
+        }
+        QCOMPARE(grid.toStdString(), headless.grid);
+    }
+};
+
+}  // namespace quodrill
+
+QTEST_MAIN(quodrill::WaysInTest)
+#include "ways_in_test.moc"
