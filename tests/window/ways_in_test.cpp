@@ -62,16 +62,8 @@ class WaysInTest : public QObject {
     W* control(const char* name) const {
         return findControl<W>(*window, name);
     }
-    QLineEdit* row(int i) const {
-        return control<QLineEdit>(qPrintable(QStringLiteral("T%1").arg(i)));
-    }
-    QStringList rows() const {
-        QStringList texts;
-        for (int i = 0; i < 9; ++i) {
-            texts << row(i)->text();
-        }
-        return texts;
-    }
+    QLineEdit* row(int i) const { return rowBox(*window, i); }
+    QStringList rows() const { return rowTexts(*window); }
     // Chooses Paste in the row box's context menu.
     void pasteFromContextMenu(QLineEdit* box) {
         const QPoint inside = box->rect().center();

@@ -1,7 +1,10 @@
-// Finds a control of the real window by its object name; a missing one ends the test run.
+// Finds a control of the real window by its object name; a missing one ends the test run. The
+// row boxes and their texts, which most window tests read.
 #pragma once
 
+#include <QLineEdit>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <QtGlobal>
 
@@ -14,6 +17,20 @@ W* findControl(const QWidget& window, const char* name) {
         qFatal("no control %s", name);
     }
     return found;
+}
+
+// Row box T(i), i from 0 to 8.
+inline QLineEdit* rowBox(const QWidget& window, int i) {
+    return findControl<QLineEdit>(window, qPrintable(QStringLiteral("T%1").arg(i)));
+}
+
+// The texts of the nine row boxes, top to bottom.
+inline QStringList rowTexts(const QWidget& window) {
+    QStringList texts;
+    for (int i = 0; i < 9; ++i) {
+        texts << rowBox(window, i)->text();
+    }
+    return texts;
 }
 
 }  // namespace quodrill
