@@ -5,7 +5,7 @@
 # and the run command `bash scripts/run.sh`. The test command must pass every test; the run
 # command must build and end with the program's no-display message and exit status 1. Prints the
 # ctest summary and ends with one line that says whether the check passed and, if not, why.
-# Needs root and Debian's package mirror; takes about ten minutes on two cores.
+# Needs root and Debian's package mirror; takes a few minutes on two cores.
 # Environment: QUODRILL_FRESH_BASE (the reused minimal system, default build-fresh/base),
 #              QUODRILL_FRESH_WORK (the copy the check runs in, default build-fresh/work),
 #              QUODRILL_FRESH_KEEP=1 keeps that copy afterwards.
