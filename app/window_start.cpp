@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/display_check.h"
-#include "sources/file_loading.h"
+#include "events/puzzle_loading.h"
 #include "window/main_window.h"
 
 namespace quodrill {

@@ -56,9 +56,9 @@ void registerSolves(const Engine& engine) {
             for (auto _ : state) {
                 PuzzleState puzzle;
                 testing::ReplayableRandom random(kSeed);
-                BenchWindow window(puzzle, random, engine.handlers);
-                window.solve(kExamplePuzzles[e].rows, kMaxTicks);
-                ticks = window.ticks;
+                PlainWindow window(puzzle, random, engine.handlers);
+                solveRows(window, kExamplePuzzles[e].rows, kMaxTicks);
+                ticks = window.ticksRun();
                 passes = window.outputWrites;
                 guesses = puzzle.GuessCount;
                 benchmark::DoNotOptimize(puzzle);
@@ -78,7 +78,7 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     const std::vector<ExamplePasses> corpus = collectPassStates(kSeed, 2000);
     const Engine reference{"reference", referencePass, quodrill::testing::referenceEngine()};
-    const Engine fast{"fast", fastSinglePass, EngineHandlers{}};
+    const Engine fast{"fast", fastSinglePass, quodrill::EngineHandlers{}};
     for (const Engine& engine : {reference, fast}) {
         registerPasses(corpus, engine);
     }

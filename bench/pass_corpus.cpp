@@ -16,7 +16,7 @@ std::vector<ExamplePasses> collectPassStates(std::uint64_t seed, std::size_t max
         passes.example = static_cast<int>(e) + 1;
         PuzzleState state;
         testing::ReplayableRandom random(seed);
-        BenchWindow window(state, random, EngineHandlers{});
+        PlainWindow window(state, random);
         for (int i = 0; i < 9; ++i) {
             window.setRowText(i, kExamplePuzzles[e].rows[static_cast<std::size_t>(i)]);
         }

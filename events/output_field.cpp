@@ -2,13 +2,25 @@
 
 namespace quodrill {
 
-OutputText renderGrid(const GridArray& grid) {
-    OutputText text;
+GridCells gridCells(const GridArray& grid) {
+    GridCells cells{};
     std::size_t at = 0;
     for (int y = kFirst; y <= kLast; ++y) {
         for (int x = kFirst; x <= kLast; ++x) {
             const CellText cell = grid[x][y];
-            text.chars[at++] = cell == kEmptyCell ? kBlankCell : cell;
+            cells[at++] = cell == kEmptyCell ? kBlankCell : cell;
+        }
+    }
+    return cells;
+}
+
+OutputText renderGrid(const GridArray& grid) {
+    const GridCells cells = gridCells(grid);
+    OutputText text;
+    std::size_t at = 0;
+    for (std::size_t row = 0; row < 9; ++row) {
+        for (std::size_t column = 0; column < 9; ++column) {
+            text.chars[at++] = cells[row * 9 + column];
         }
         text.chars[at++] = '\r';
         text.chars[at++] = '\n';

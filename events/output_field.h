@@ -1,4 +1,5 @@
-// The output field: the grid as nine lines of nine characters, each line followed by "\r\n".
+// The grid as text: the output field, nine lines of nine characters, each followed by "\r\n",
+// and the one line of 81 characters that the headless solver prints.
 #pragma once
 
 #include <array>
@@ -17,7 +18,12 @@ struct OutputText {
     std::string_view view() const { return {chars.data(), chars.size()}; }
 };
 
-// A cell that still holds the empty text (no rows set up yet) is shown as "0", like any blank.
+// The grid as text, row after row from the top, one character a cell: its digit, or "0" for a
+// blank cell and for one that still holds the empty text (no rows set up yet).
+using GridCells = std::array<char, 81>;
+GridCells gridCells(const GridArray& grid);
+
+// The cells of the grid, nine to a line.
 OutputText renderGrid(const GridArray& grid);
 
 // Replaces the whole text of the output field with the rendered grid.

@@ -1,5 +1,5 @@
-// The operations through which the solver and the puzzle sources reach the main window's
-// controls. The Qt window provides them on real controls; tests provide them with plain values.
+// The operations through which the event handlers reach the main window's controls. The Qt
+// window provides them on real controls, the plain window (events/plain_window.h) on values.
 #pragma once
 
 #include <string>

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "events/captions.h"
+#include "events/puzzle_loading.h"
 #include "fuzz/byte_reader.h"
 #include "sources/examples.h"
 #include "sources/file_loading.h"

@@ -2,48 +2,42 @@
 
 #include <chrono>
 
-#include "events/captions.h"
-#include "events/start.h"
-#include "headless/headless_window.h"
-#include "sources/file_loading.h"
+#include "events/output_field.h"
+#include "events/plain_window.h"
+#include "events/puzzle_loading.h"
+#include "solver/grid_check.h"
 
 namespace quodrill {
 
 namespace {
 
-std::string gridDigits(const GridArray& grid) {
-    std::string digits;
-    digits.reserve(81);
-    for (int r = kFirst; r <= kLast; ++r) {
-        for (int c = kFirst; c <= kLast; ++c) {
-            digits += isBlank(grid[c][r]) ? kBlankCell : grid[c][r];
-        }
+// How the chain ended, read from the state it left.
+SolveEnd endOf(const PuzzleState& state, bool stoppedAtLimit) {
+    if (state.SolvedFlag == 1) {
+        return SolveEnd::Solved;
     }
-    return digits;
-}
-
-SolveEnd endOf(const HeadlessWindow& window, bool stoppedAtLimit) {
-    if (window.warnings > 0) {
-        return SolveEnd::Refused;
-    }
-    if (stoppedAtLimit || window.status == captions::kStatusStopped) {
+    if (stoppedAtLimit) {
         return SolveEnd::GuessLimit;
     }
-    return window.status == captions::kStatusComplete ? SolveEnd::Solved : SolveEnd::Unsolved;
+    // Start refuses nothing but a grid that repeats a digit (the rows are written from 81 cells),
+    // and then sets nothing up.
+    return gridRepeatsDigit(state.Grid) && state.StallCount == 0 ? SolveEnd::Refused
+                                                                 : SolveEnd::Unsolved;
 }
 
 }  // namespace
 
-PuzzleSolve solvePuzzle(std::string_view cells, RandomSource& random, int maxGuesses) {
+PuzzleSolve solvePuzzle(std::string_view cells, RandomSource& random, int maxGuesses,
+                        EngineHandlers engine) {
     const auto begin = std::chrono::steady_clock::now();
     PuzzleState state;
-    HeadlessWindow window(state, random);
+    PlainWindow window(state, random, engine);
     writePuzzleRows(window, cells);
-    SB_Click(state, window);
+    window.pressStart();
 
     bool stoppedAtLimit = false;
     TimerId timer = TimerId::TT;
-    while (window.warnings == 0 && window.nextTimer(timer)) {
+    while (window.nextTimer(timer)) {
         if (timer == TimerId::Testt && state.GuessCount >= maxGuesses) {
             stoppedAtLimit = true;
             break;
@@ -52,9 +46,10 @@ PuzzleSolve solvePuzzle(std::string_view cells, RandomSource& random, int maxGue
     }
 
     PuzzleSolve solve;
-    solve.end = endOf(window, stoppedAtLimit);
-    solve.grid = gridDigits(state.Grid);
-    solve.passes = window.passes;
+    solve.end = endOf(state, stoppedAtLimit);
+    const GridCells grid = gridCells(state.Grid);
+    solve.grid.assign(grid.begin(), grid.end());
+    solve.passes = window.outputWrites;
     solve.guesses = state.GuessCount;
     solve.restarts = window.restarts;
     solve.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();

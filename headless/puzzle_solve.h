@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "events/engine_handlers.h"
 #include "solver/random_source.h"
 
 namespace quodrill {
@@ -27,7 +28,9 @@ struct PuzzleSolve {
 };
 
 // Solves the 81 cell characters "0" to "9" (as parsePuzzleText gives them), drawing guesses from
-// `random`; stops before a guess beyond `maxGuesses` (0 to 32767, where the window stops).
-PuzzleSolve solvePuzzle(std::string_view cells, RandomSource& random, int maxGuesses);
+// `random`; stops before a guess beyond `maxGuesses` (0 to 32767, where the window stops). The
+// handlers are the program's unless another engine's are given.
+PuzzleSolve solvePuzzle(std::string_view cells, RandomSource& random, int maxGuesses,
+                        EngineHandlers engine = {});
 
 }  // namespace quodrill

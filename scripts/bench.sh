@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every benchmark, printing the figures of docs/PERFORMANCE.md:
 # the fast engine beside the reference engine (one pass, whole solves, in time and in
-# instructions), the end-to-end driver beside qqwing, and the real window under Qt's offscreen
+# instructions), quodrill --solve and the reference engine beside qqwing, and the real window under Qt's offscreen
 # platform. Takes about five minutes; QUICK=1 shortens the long solve. BUILD_DIR picks the
 # build folder (build/ by default).
 set -euo pipefail
@@ -13,6 +13,7 @@ require_tools valgrind:valgrind hyperfine:hyperfine qqwing:qqwing
 bash scripts/build.sh "$build_dir" >/dev/null
 
 bench=$build_dir/bench
+quodrill=$build_dir/app/quodrill
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 quick=${QUICK:-0}
@@ -20,7 +21,7 @@ long_seconds=60
 [ "$quick" = 1 ] && long_seconds=10
 
 # The nine examples, one line of 81 characters each.
-"$bench/quodrill_solve" --print-examples >"$work/examples.txt"
+"$bench/quodrill_reference_solve" --print-examples >"$work/examples.txt"
 for _ in $(seq 100); do cat "$work/examples.txt"; done >"$work/examples-x100.txt"
 
 # Instructions counted by callgrind inside the functions matching $1.
@@ -54,23 +55,22 @@ echo "passes: $passes; reference: $((reference / passes)) per pass; fast: $((fas
 
 echo
 echo "== instructions (callgrind): the nine examples solved, without timer waits"
-fast=$(instructions 'quodrill::bench::BenchWindow::solve*' "$bench/quodrill_solve" <"$work/examples.txt")
-reference=$(instructions 'quodrill::bench::BenchWindow::solve*' "$bench/quodrill_solve" --reference \
+fast=$(instructions 'quodrill::solvePuzzle*' "$quodrill" --solve --seed 1 <"$work/examples.txt")
+reference=$(instructions 'quodrill::solvePuzzle*' "$bench/quodrill_reference_solve" --seed 1 \
     <"$work/examples.txt")
 echo "reference: $reference; fast: $fast; ratio $((reference / fast))x"
-"$bench/quodrill_solve" --stats <"$work/examples.txt" >/dev/null
 
 echo
 echo "== end to end beside qqwing --solve (whole processes)"
 hyperfine --warmup 3 --runs 40 --style basic \
-    "$bench/quodrill_solve < $work/examples.txt" \
+    "$quodrill --solve --seed 1 < $work/examples.txt" \
     "qqwing --solve --one-line < $work/examples.txt" \
-    "$bench/quodrill_solve --reference < $work/examples.txt"
+    "$bench/quodrill_reference_solve --seed 1 < $work/examples.txt"
 hyperfine --warmup 1 --runs 10 --style basic \
-    "$bench/quodrill_solve < $work/examples-x100.txt" \
+    "$quodrill --solve --seed 1 < $work/examples-x100.txt" \
     "qqwing --solve --one-line < $work/examples-x100.txt"
 echo "inside the processes, the nine examples:"
-"$bench/quodrill_solve" --stats <"$work/examples.txt" 2>&1 >/dev/null
+"$quodrill" --solve --seed 1 --stats <"$work/examples.txt" | tail -n 1
 qqwing --solve --one-line --timer <"$work/examples.txt" | grep -i 'seconds\|Time:' | tail -1
 
 echo

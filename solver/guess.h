@@ -13,8 +13,8 @@ enum class GuessOutcome {
 };
 
 // Counts the guess in GuessCount; draws a blank cell (column, then row, again until blank),
-// reseeds the generator from the clock, draws a candidate digit of that cell and writes it.
-// Candidates are left as they are.
+// reseeds the generator (from the clock, or from a fixed value for a reproducible solve), draws a
+// candidate digit of that cell and writes it. Candidates are left as they are.
 GuessOutcome makeRandomGuess(PuzzleState& state, RandomSource& random);
 
 }  // namespace quodrill

@@ -1,5 +1,6 @@
-// The whole memory of the solver: the grid of cell texts, the candidate cube and its
-// snapshot, two flags and two counters, with the cell tests and box index every step uses.
+// The whole memory of the solver: the grid of cell texts, the candidates of every cell as a digit
+// mask and their snapshot, two flags and two counters, with the cell tests and box index every
+// step uses.
 #pragma once
 
 #include <array>

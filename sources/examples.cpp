@@ -1,7 +1,5 @@
 #include "sources/examples.h"
 
-#include <string>
-
 namespace quodrill {
 
 const std::array<ExamplePuzzle, 9> kExamplePuzzles = {{
@@ -33,21 +31,5 @@ const std::array<ExamplePuzzle, 9> kExamplePuzzles = {{
      {"700102005", "010090040", "008000700", "006708400", "070000050", "001209300", "009000200",
       "060070030", "500903004"}},
 }};
-
-void T_Change(PuzzleState& state, WindowOps& window, int /*index*/) {
-    state.SetUpDone = 0;
-    state.GuessCount = 0;
-
-    // Only the first row is looked at, whichever row changed; the match is exact.
-    const std::string first = window.rowText(0);
-    for (const ExamplePuzzle& example : kExamplePuzzles) {
-        if (first == example.keyword) {
-            for (int i = 0; i < 9; ++i) {
-                window.setRowText(i, example.rows[i]);
-            }
-            return;
-        }
-    }
-}
 
 }  // namespace quodrill

@@ -7,8 +7,6 @@
 #include <cerrno>
 #include <string>
 
-#include "events/captions.h"
-
 namespace quodrill {
 
 namespace {
@@ -133,20 +131,6 @@ std::error_code openCheckedPuzzleFile(const std::string& filename, int& fd) {
     return fd >= 0 ? std::error_code() : lastSystemError();
 }
 
-void loadingTurn(WindowOps& window) {
-    loadPuzzleFile(
-        window, window.runFileOpenDialog(captions::kOpenDialogTitle, captions::kOpenDialogFilter));
-}
-
-void emptyingTurn(PuzzleState& state, WindowOps& window) {
-    state.SetUpDone = 0;
-    for (int i = 0; i < 9; ++i) {
-        window.setRowText(i, "");
-    }
-    window.setLoadButtonCaption(captions::kLoadOpen);
-    state.GuessCount = 0;
-}
-
 }  // namespace
 
 const std::error_category& fileReadCategory() {
@@ -183,44 +167,6 @@ FileText ReadTextFileContents(const std::string& filename) {
         result.error = FileReadError::NotPrintableText;
     }
     return result;
-}
-
-void writePuzzleRows(WindowOps& window, std::string_view cells) {
-    for (int r = 1; r <= 9; ++r) {
-        window.setRowText(r - 1, "");
-        for (int c = 1; c <= 9; ++c) {
-            const char next = cells[static_cast<std::size_t>(9 * (r - 1) + c - 1)];
-            window.setRowText(r - 1, window.rowText(r - 1) + next);
-        }
-    }
-}
-
-bool loadPuzzleFile(WindowOps& window, const std::string& filename) {
-    const FileText file = ReadTextFileContents(filename);
-    if (!file) {
-        return false;
-    }
-    writePuzzleRows(window, file.text);  // the reader gives exactly 81 characters
-    window.setLoadButtonCaption(captions::kLoadReset);
-    return true;
-}
-
-bool loadFirstRegularFile(WindowOps& window, const std::vector<std::string>& filenames) {
-    for (const std::string& filename : filenames) {
-        struct stat info {};
-        if (::stat(filename.c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
-            return loadPuzzleFile(window, filename);
-        }
-    }
-    return false;
-}
-
-void Loadb_Click(PuzzleState& state, WindowOps& window) {
-    if (window.loadButtonCaption() == captions::kLoadOpen) {
-        loadingTurn(window);
-    } else {
-        emptyingTurn(state, window);
-    }
 }
 
 }  // namespace quodrill

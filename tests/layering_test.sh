@@ -5,7 +5,7 @@
 # Usage: layering_test.sh <source folder>
 set -uo pipefail
 cd "$1"
-layers=(solver events sources headless window app)
+layers=(solver sources events headless window app)
 failures=0
 for ((i = 0; i < ${#layers[@]}; i++)); do
     folder=${layers[i]}

@@ -15,11 +15,12 @@
 
 #include "events/captions.h"
 #include "events/guess_restart.h"
+#include "events/puzzle_loading.h"
+#include "events/row_change.h"
 #include "events/row_text.h"
 #include "events/solve_tick.h"
 #include "events/start.h"
-#include "sources/examples.h"
-#include "sources/file_loading.h"
+#include "solver/set_up.h"
 #include "sources/puzzle_text.h"
 #include "window/accessibility.h"
 #include "window/font_fit.h"
@@ -293,8 +294,7 @@ std::string MainWindow::runFileOpenDialog(std::string_view title, std::string_vi
 // Event handlers.
 
 void MainWindow::Form_Load() {
-    state_.SetUpDone = 0;
-    state_.GuessCount = 0;
+    forgetSetUp(state_);
 }
 
 void MainWindow::T_Change(int index) {

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "events/captions.h"
+#include "events/puzzle_loading.h"
 #include "sources/examples.h"
 #include "tests/support/fake_window.h"
 

@@ -1,0 +1,118 @@
+#include "events/plain_window.h"
+
+#include "events/captions.h"
+#include "events/row_change.h"
+#include "events/row_text.h"
+
+namespace quodrill {
+
+PlainWindow::PlainWindow(PuzzleState& state, RandomSource& random, EngineHandlers engine)
+    : status(captions::kStatusReady),
+      repeatCount(captions::kRepeatCountInitial),
+      output(captions::kOutputInitial),
+      loadCaption(captions::kLoadOpen),
+      state_(state),
+      random_(random),
+      engine_(engine) {}
+
+std::string PlainWindow::rowText(int index) const {
+    return rows.at(static_cast<std::size_t>(index));
+}
+
+// Keeps what the real row box keeps.
+void PlainWindow::setRowText(int index, std::string_view text) {
+    std::string& row = rows.at(static_cast<std::size_t>(index));
+    const std::string_view kept = keptRowText(text);
+    if (row == kept) {
+        return;
+    }
+    row = kept;
+    T_Change(state_, *this, index);
+}
+
+void PlainWindow::setStatusCaption(std::string_view text) {
+    status = text;
+}
+
+void PlainWindow::showRepeatCountLabel() {
+    repeatCountVisible = true;
+}
+
+void PlainWindow::setRepeatCountCaption(std::string_view text) {
+    repeatCount = text;
+}
+
+void PlainWindow::setOutputText(std::string_view text) {
+    output.assign(text);  // the capacity is kept: no allocation after the first pass
+    ++outputWrites;
+}
+
+std::string PlainWindow::loadButtonCaption() const {
+    return loadCaption;
+}
+
+void PlainWindow::setLoadButtonCaption(std::string_view text) {
+    loadCaption = text;
+}
+
+void PlainWindow::armTimer(TimerId timer) {
+    timers_.arm(timer);
+}
+
+void PlainWindow::disarmTimer(TimerId timer) {
+    timers_.disarm(timer);
+}
+
+// The message box closes at once.
+void PlainWindow::showWarningMessage(std::string_view, std::string_view) {
+    ++warningsShown;
+}
+
+// The dialog is cancelled at once.
+std::string PlainWindow::runFileOpenDialog(std::string_view, std::string_view) {
+    return {};
+}
+
+bool PlainWindow::nextTimer(TimerId& timer) const {
+    const std::optional<TimerId> next = timers_.next();
+    if (next) {
+        timer = *next;
+    }
+    return next.has_value();
+}
+
+void PlainWindow::tick(TimerId timer) {
+    timers_.disarm(timer);
+    ++ticks_;
+    restarts += timer == TimerId::SBT ? 1 : 0;
+    engine_.runTimer(timer, state_, *this, random_);
+}
+
+bool PlainWindow::runOneTick() {
+    TimerId timer = TimerId::TT;
+    if (!nextTimer(timer)) {
+        return false;
+    }
+    tick(timer);
+    return true;
+}
+
+long PlainWindow::runUntilIdle(long maxTicks) {
+    long count = 0;
+    while (count < maxTicks && runOneTick()) {
+        ++count;
+    }
+    return count;
+}
+
+void PlainWindow::pressStart() {
+    engine_.startClick(state_, *this);
+}
+
+void PlainWindow::typeInto(int row, std::string_view text) {
+    for (const char ch : text) {
+        setRowText(row, rowText(row) + ch);
+    }
+}
+
+}  // namespace quodrill

@@ -1,0 +1,66 @@
+#include "events/puzzle_loading.h"
+
+#include <sys/stat.h>
+
+#include "events/captions.h"
+#include "solver/set_up.h"
+#include "sources/file_loading.h"
+
+namespace quodrill {
+
+namespace {
+
+void loadingTurn(WindowOps& window) {
+    loadPuzzleFile(
+        window, window.runFileOpenDialog(captions::kOpenDialogTitle, captions::kOpenDialogFilter));
+}
+
+void emptyingTurn(PuzzleState& state, WindowOps& window) {
+    forgetSetUp(state);
+    for (int i = 0; i < 9; ++i) {
+        window.setRowText(i, "");
+    }
+    window.setLoadButtonCaption(captions::kLoadOpen);
+}
+
+}  // namespace
+
+void writePuzzleRows(WindowOps& window, std::string_view cells) {
+    for (int r = 1; r <= 9; ++r) {
+        window.setRowText(r - 1, "");
+        for (int c = 1; c <= 9; ++c) {
+            const char next = cells[static_cast<std::size_t>(9 * (r - 1) + c - 1)];
+            window.setRowText(r - 1, window.rowText(r - 1) + next);
+        }
+    }
+}
+
+bool loadPuzzleFile(WindowOps& window, const std::string& filename) {
+    const FileText file = ReadTextFileContents(filename);
+    if (!file) {
+        return false;
+    }
+    writePuzzleRows(window, file.text);  // the reader gives exactly 81 characters
+    window.setLoadButtonCaption(captions::kLoadReset);
+    return true;
+}
+
+bool loadFirstRegularFile(WindowOps& window, const std::vector<std::string>& filenames) {
+    for (const std::string& filename : filenames) {
+        struct stat info {};
+        if (::stat(filename.c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
+            return loadPuzzleFile(window, filename);
+        }
+    }
+    return false;
+}
+
+void Loadb_Click(PuzzleState& state, WindowOps& window) {
+    if (window.loadButtonCaption() == captions::kLoadOpen) {
+        loadingTurn(window);
+    } else {
+        emptyingTurn(state, window);
+    }
+}
+
+}  // namespace quodrill

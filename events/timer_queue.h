@@ -1,0 +1,45 @@
+// The three one-shot timers of a window without a window system: which are armed, and which of
+// them was armed first and so ticks next.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+
+#include "events/window_ops.h"
+
+namespace quodrill {
+
+class TimerQueue {
+  public:
+    // Arming an armed timer keeps its place in the queue.
+    void arm(TimerId timer) {
+        std::uint64_t& at = armedAt_[slot(timer)];
+        if (at == 0) {
+            at = ++sequence_;
+        }
+    }
+    void disarm(TimerId timer) { armedAt_[slot(timer)] = 0; }
+    bool isArmed(TimerId timer) const { return armedAt_[slot(timer)] != 0; }
+    bool anyArmed() const { return next().has_value(); }
+
+    // The timer armed earliest, or none.
+    std::optional<TimerId> next() const {
+        std::optional<TimerId> earliest;
+        for (std::size_t i = 0; i < armedAt_.size(); ++i) {
+            if (armedAt_[i] != 0 && (!earliest || armedAt_[i] < armedAt_[slot(*earliest)])) {
+                earliest = static_cast<TimerId>(i);
+            }
+        }
+        return earliest;
+    }
+
+  private:
+    static std::size_t slot(TimerId timer) { return static_cast<std::size_t>(timer); }
+
+    std::array<std::uint64_t, kTimerCount> armedAt_{};
+    std::uint64_t sequence_ = 0;
+};
+
+}  // namespace quodrill
