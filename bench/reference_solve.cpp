@@ -40,6 +40,10 @@ int run(int argc, char** argv) {
         std::fprintf(stderr, "usage: quodrill_reference_solve [--seed N] | --print-examples\n");
         return 2;
     }
+    SolveSettings settings;
+    settings.reuseRuns = false;  // every run is run, as the window runs it
+    settings.engine = testing::referenceEngine();
+    GuessOutcomes outcomes;
     std::string line;
     while (std::getline(std::cin, line)) {
         const PuzzleText puzzle = parsePuzzleText(line);
@@ -47,9 +51,7 @@ int run(int argc, char** argv) {
             continue;
         }
         SeededRandom random(seed);
-        std::cout
-            << solvePuzzle(puzzle.cells, random, kCounterLimit, testing::referenceEngine()).grid
-            << '\n';
+        std::cout << solvePuzzle(puzzle.cells, random, settings, outcomes).grid << '\n';
     }
     return 0;
 }

@@ -14,6 +14,8 @@ constexpr std::string_view kStatusReady = "Status : Ready (Fill in the numbers)"
 constexpr std::string_view kStatusCalculating = "Status : Calculating...";
 constexpr std::string_view kStatusComplete = "Status : Complete";
 constexpr std::string_view kStatusStopped = "Status : Stopped (too many guesses)";
+constexpr std::string_view kStatusNoGuessFinishes =
+    "Status : Stopped (no single guess completes it)";
 constexpr std::string_view kRepeatCountInitial = "Repeated calculated : 0 times";
 constexpr std::string_view kRepeatCountPrefix = "Repeated calculation : ";
 constexpr std::string_view kRepeatCountSuffix = " times";
@@ -37,7 +39,7 @@ constexpr std::string_view kRowHints[9] = {"第一欄位", "第二欄位", "第�
 // Every caption that a control can take, so that each control can be fitted to the widest of
 // its own and named by the one it shows.
 inline constexpr std::array kStatusCaptions = {kStatusReady, kStatusCalculating, kStatusComplete,
-                                               kStatusStopped};
+                                               kStatusStopped, kStatusNoGuessFinishes};
 inline constexpr std::array kLoadButtonCaptions = {kLoadOpen, kLoadReset};
 
 // "Repeated calculation : " + count + " times", built in place.

@@ -14,17 +14,17 @@ namespace quodrill {
 struct EngineHandlers {
     void (*startClick)(PuzzleState&, WindowOps&) = SB_Click;
     void (*solveTick)(PuzzleState&, WindowOps&) = TT_Timer;
-    void (*guessTick)(PuzzleState&, WindowOps&, RandomSource&) = Testt_Timer;
+    void (*guessTick)(PuzzleState&, WindowOps&, RandomSource&, GuessOutcomes&) = Testt_Timer;
     void (*restartTick)(PuzzleState&, WindowOps&) = SBT_Timer;
 
-    void runTimer(TimerId timer, PuzzleState& state, WindowOps& window,
-                  RandomSource& random) const {
+    void runTimer(TimerId timer, PuzzleState& state, WindowOps& window, RandomSource& random,
+                  GuessOutcomes& outcomes) const {
         switch (timer) {
             case TimerId::TT:
                 solveTick(state, window);
                 break;
             case TimerId::Testt:
-                guessTick(state, window, random);
+                guessTick(state, window, random, outcomes);
                 break;
             case TimerId::SBT:
                 restartTick(state, window);

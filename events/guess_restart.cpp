@@ -6,7 +6,17 @@
 
 namespace quodrill {
 
-void Testt_Timer(PuzzleState& state, WindowOps& window, RandomSource& random) {
+void Testt_Timer(PuzzleState& state, WindowOps& window, RandomSource& random,
+                 GuessOutcomes& outcomes) {
+    // With unchanged rows every cycle stalls in this same state, so when no single guess
+    // finishes it, no cycle ever will. (At the guess limit, the limit stops it.)
+    if (!outcomes.isFor(state)) {
+        outcomes.startFor(state);
+    } else if (state.GuessCount < kCounterLimit && !outcomes.someGuessFinishes()) {
+        window.setStatusCaption(captions::kStatusNoGuessFinishes);
+        window.disarmTimer(TimerId::Testt);
+        return;
+    }
     const GuessOutcome outcome = makeRandomGuess(state, random);
     if (outcome == GuessOutcome::CountAtLimit) {
         window.setStatusCaption(captions::kStatusStopped);

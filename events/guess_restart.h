@@ -3,6 +3,7 @@
 #pragma once
 
 #include "events/window_ops.h"
+#include "solver/guess_outcomes.h"
 #include "solver/puzzle_state.h"
 #include "solver/random_source.h"
 
@@ -10,8 +11,10 @@ namespace quodrill {
 
 // Counts the guess, shows the count, writes a random candidate digit into a random blank cell
 // and arms the solve run. With no blank cell, or a drawn cell without candidates, it places
-// nothing and arms the restart instead. At 32767 guesses it stops solving.
-void Testt_Timer(PuzzleState& state, WindowOps& window, RandomSource& random);
+// nothing and arms the restart instead. At 32767 guesses it stops solving, and so it does, before
+// guessing, when a cycle has stalled in this state before and no single guess finishes it.
+void Testt_Timer(PuzzleState& state, WindowOps& window, RandomSource& random,
+                 GuessOutcomes& outcomes);
 
 // Sets up again from the rows as they are now.
 void SBT_Timer(PuzzleState& state, WindowOps& window);

@@ -15,6 +15,20 @@ PlainWindow::PlainWindow(PuzzleState& state, RandomSource& random, EngineHandler
       random_(random),
       engine_(engine) {}
 
+PlainWindow::PlainWindow(PuzzleState& state, RandomSource& random, EngineHandlers engine,
+                         GuessOutcomes& outcomes)
+    : PlainWindow(state, random, engine) {
+    outcomes_ = &outcomes;
+}
+
+GuessOutcomes& PlainWindow::guessOutcomes() {
+    if (outcomes_ == nullptr) {
+        ownOutcomes_ = std::make_unique<GuessOutcomes>();
+        outcomes_ = ownOutcomes_.get();
+    }
+    return *outcomes_;
+}
+
 std::string PlainWindow::rowText(int index) const {
     return rows.at(static_cast<std::size_t>(index));
 }
@@ -85,7 +99,7 @@ void PlainWindow::tick(TimerId timer) {
     timers_.disarm(timer);
     ++ticks_;
     restarts += timer == TimerId::SBT ? 1 : 0;
-    engine_.runTimer(timer, state_, *this, random_);
+    engine_.runTimer(timer, state_, *this, random_, guessOutcomes());
 }
 
 bool PlainWindow::runOneTick() {

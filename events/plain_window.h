@@ -4,12 +4,14 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "events/engine_handlers.h"
 #include "events/timer_queue.h"
 #include "events/window_ops.h"
+#include "solver/guess_outcomes.h"
 #include "solver/puzzle_state.h"
 #include "solver/random_source.h"
 
@@ -18,6 +20,9 @@ namespace quodrill {
 class PlainWindow : public WindowOps {
   public:
     PlainWindow(PuzzleState& state, RandomSource& random, EngineHandlers engine = {});
+    // With the outcomes of guesses kept elsewhere, to be reused from one window to the next.
+    PlainWindow(PuzzleState& state, RandomSource& random, EngineHandlers engine,
+                GuessOutcomes& outcomes);
 
     // WindowOps
     std::string rowText(int index) const override;
@@ -63,13 +68,14 @@ class PlainWindow : public WindowOps {
     int warningsShown = 0;
     long ticksRun() const { return ticks_; }
 
-  protected:
-    PuzzleState& state() { return state_; }
+    GuessOutcomes& guessOutcomes();
 
   private:
     PuzzleState& state_;
     RandomSource& random_;
     EngineHandlers engine_;
+    GuessOutcomes* outcomes_ = nullptr;
+    std::unique_ptr<GuessOutcomes> ownOutcomes_;  // made when first needed
     TimerQueue timers_;
     long ticks_ = 0;
 };

@@ -3,19 +3,33 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "events/engine_handlers.h"
+#include "solver/guess_outcomes.h"
+#include "solver/puzzle_state.h"
 #include "solver/random_source.h"
 
 namespace quodrill {
 
 enum class SolveEnd {
-    Solved,      // "Status : Complete"
-    Refused,     // Start showed the input-format message: a digit repeats
-    GuessLimit,  // the next guess would have passed the limit
-    Unsolved,    // the chain ended some other way
+    Solved,           // "Status : Complete"
+    Refused,          // Start showed the input-format message: a digit repeats
+    GuessLimit,       // the next guess would have passed the limit
+    NoGuessFinishes,  // a cycle stalled where it had stalled before, and no single guess finishes
+    Unsolved,         // the chain ended some other way
+};
+
+struct SolveSettings {
+    int maxGuesses = kCounterLimit;  // stop before a guess beyond this (0 to 32767)
+    // A run from a state seen before takes its known end instead of running again; the passes,
+    // guesses, restarts, grid and draws are those of the plain chain.
+    bool reuseRuns = true;
+    // Find the outcome of every guess at the end, for the exact chance of a cycle.
+    bool exactChance = false;
+    EngineHandlers engine{};  // the program's handlers unless another engine's are given
 };
 
 struct PuzzleSolve {
@@ -25,12 +39,14 @@ struct PuzzleSolve {
     int guesses = 0;
     long restarts = 0;
     double seconds = 0;
+    // With exactChance, for a puzzle that stalled: what one cycle's guess does.
+    std::optional<FinishChance> chance;
 };
 
 // Solves the 81 cell characters "0" to "9" (as parsePuzzleText gives them), drawing guesses from
-// `random`; stops before a guess beyond `maxGuesses` (0 to 32767, where the window stops). The
-// handlers are the program's unless another engine's are given.
-PuzzleSolve solvePuzzle(std::string_view cells, RandomSource& random, int maxGuesses,
-                        EngineHandlers engine = {});
+// `random`; `outcomes` holds the outcomes of guesses while it solves (kept by the caller so that
+// one serves many puzzles).
+PuzzleSolve solvePuzzle(std::string_view cells, RandomSource& random, const SolveSettings& settings,
+                        GuessOutcomes& outcomes);
 
 }  // namespace quodrill

@@ -73,10 +73,28 @@ std::string outcome(SolveEnd end, int maxGuesses) {
             return "refused at Start: a digit repeats in a row, column or box";
         case SolveEnd::GuessLimit:
             return "no solution within " + std::to_string(maxGuesses) + " guesses";
+        case SolveEnd::NoGuessFinishes:
+            return "no single guess completes it";
         case SolveEnd::Unsolved:
             break;
     }
     return "not solved";
+}
+
+// What one cycle's guess does, for a puzzle that stalled: "; a cycle finishes it with chance
+// 0.0625 (16.0 guesses expected), reaching 1 solution", or that no single guess finishes it.
+std::string chanceText(const std::optional<FinishChance>& chance) {
+    if (!chance) {
+        return "";
+    }
+    if (chance->finishingGuesses == 0) {
+        return "; no single guess finishes it";
+    }
+    char text[96];
+    std::snprintf(text, sizeof text,
+                  "; a cycle finishes it with chance %.4g (%.1f guesses expected)",
+                  chance->perCycle, 1.0 / chance->perCycle);
+    return text + (", reaching " + counted(chance->solutions, "solution", "solutions"));
 }
 
 class Solver {
@@ -117,7 +135,10 @@ class Solver {
             return;
         }
         const std::unique_ptr<RandomSource> random = makeRandom();
-        const PuzzleSolve solve = solvePuzzle(read.cells, *random, options_.maxGuesses);
+        SolveSettings settings;
+        settings.maxGuesses = options_.maxGuesses;
+        settings.exactChance = options_.stats;
+        const PuzzleSolve solve = solvePuzzle(read.cells, *random, settings, *outcomes_);
         if (solve.end == SolveEnd::Solved) {
             ++totals_.solved;
             output_ << solve.grid << '\n';
@@ -131,7 +152,8 @@ class Solver {
         totals_.seconds += solve.seconds;
         if (options_.stats) {
             output_ << where << ": " << outcome(solve.end, options_.maxGuesses) << ", "
-                    << figures(solve.passes, solve.guesses, solve.restarts, solve.seconds) << '\n';
+                    << figures(solve.passes, solve.guesses, solve.restarts, solve.seconds)
+                    << chanceText(solve.chance) << '\n';
         }
         output_.flush();
     }
@@ -146,6 +168,7 @@ class Solver {
     }
 
     const SolveOptions& options_;
+    std::unique_ptr<GuessOutcomes> outcomes_ = std::make_unique<GuessOutcomes>();
     std::ostream& output_;
     std::ostream& errors_;
     Totals totals_;

@@ -294,7 +294,8 @@ TEST(Differential, EachHandlerOnRandomStates) {
                 break;
             case 1:
                 twins.act("Testt_Timer", [](TwinSession::Side& side) {
-                    side.engine.guessTick(side.state, side.window, side.random);
+                    side.engine.guessTick(side.state, side.window, side.random,
+                                         side.window.guessOutcomes());
                 });
                 break;
             case 2:

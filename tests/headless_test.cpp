@@ -3,17 +3,23 @@
 #include <unistd.h>
 
 #include <gtest/gtest.h>
+#include <bit>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "events/plain_window.h"
+#include "events/puzzle_loading.h"
 #include "headless/puzzle_solve.h"
 #include "headless/solve_command.h"
 #include "sources/examples.h"
 #include "tests/reliability/hard_puzzles.h"
 #include "tests/support/grids.h"
+#include "tests/support/puzzle_generator.h"
+#include "tests/support/replayable_random.h"
 
 namespace quodrill::testing {
 namespace {
@@ -92,9 +98,10 @@ TEST(HeadlessSolver, PrintsTheExamplesSolutionsTheSameWayRunAfterRun) {
     SeededRandom seven(7);
     SeededRandom sevenAgain(7);
     SeededRandom eight(8);
-    const PuzzleSolve a = solvePuzzle(test9, seven, 32767);
-    const PuzzleSolve b = solvePuzzle(test9, sevenAgain, 32767);
-    const PuzzleSolve c = solvePuzzle(test9, eight, 32767);
+    GuessOutcomes outcomes;
+    const PuzzleSolve a = solvePuzzle(test9, seven, {}, outcomes);
+    const PuzzleSolve b = solvePuzzle(test9, sevenAgain, {}, outcomes);
+    const PuzzleSolve c = solvePuzzle(test9, eight, {}, outcomes);
     EXPECT_EQ(a.end, SolveEnd::Solved);
     EXPECT_GT(a.guesses, 1);
     EXPECT_EQ(a.guesses, b.guesses);
@@ -125,7 +132,7 @@ TEST(HeadlessSolver, GivesAReasonALineForEachPuzzleNotSolvedAndGoesOn) {
               "for a blank)\n"
               "quodrill: standard input line 6: refused at Start: a digit repeats in a row, "
               "column or box\n"
-              "quodrill: standard input line 7: no solution within 20 guesses\n");
+              "quodrill: standard input line 7: no single guess completes it\n");
     const std::vector<std::string> lines = run.outputLines();
     ASSERT_EQ(lines.size(), 5u) << run.output;
     EXPECT_TRUE(isSolvedGrid(gridOf(lines[0])));
@@ -134,9 +141,10 @@ TEST(HeadlessSolver, GivesAReasonALineForEachPuzzleNotSolvedAndGoesOn) {
         lines[2].starts_with("standard input line 6: refused at Start: a digit repeats "
                              "in a row, column or box, 0 passes, 0 guesses, 0 restarts, "))
         << lines[2];
-    EXPECT_TRUE(lines[3].starts_with("standard input line 7: no solution within 20 guesses, "))
+    EXPECT_TRUE(lines[3].starts_with("standard input line 7: no single guess completes it, "))
         << lines[3];
-    EXPECT_NE(lines[3].find(", 20 guesses, 20 restarts, "), std::string::npos) << lines[3];
+    EXPECT_NE(lines[3].find(", 1 guess, 1 restart, "), std::string::npos) << lines[3];
+    EXPECT_TRUE(lines[3].ends_with("; no single guess finishes it")) << lines[3];
     EXPECT_TRUE(lines[4].starts_with("total: 6 puzzles, 1 solved, ")) << lines[4];
 }
 
@@ -179,6 +187,107 @@ TEST(HeadlessSolver, UsageErrorsAndUnreadableFilesExitWithTwo) {
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_TRUE(keepsGivens(gridOf(lines[0]), kExamplePuzzles[0].rows));
     EXPECT_TRUE(keepsGivens(gridOf(lines[1]), kExamplePuzzles[1].rows));
+}
+
+}  // namespace
+}  // namespace quodrill::testing
+
+namespace quodrill::testing {
+namespace {
+
+class NoObserver final : public PassObserver {
+  public:
+    void afterPass(const PuzzleState&) override {}
+};
+
+// The chance that one cycle finishes the puzzle, found by running every guess from the first
+// stall through the plain solve run; none when the puzzle is refused or needs no guess.
+std::optional<double> bruteForceChance(const std::string& cells) {
+    PuzzleState stalled;
+    ReplayableRandom random(1);
+    PlainWindow window(stalled, random);
+    writePuzzleRows(window, cells);
+    window.pressStart();
+    if (!window.runOneTick() || stalled.SolvedFlag == 1) {
+        return std::nullopt;
+    }
+    int blanks = 0;
+    for (int c = 1; c <= 9; ++c) {
+        for (int r = 1; r <= 9; ++r) {
+            blanks += isBlank(stalled.Grid[c][r]) ? 1 : 0;
+        }
+    }
+    double chance = 0;
+    for (int c = 1; c <= 9; ++c) {
+        for (int r = 1; r <= 9; ++r) {
+            const DigitMask mask = stalled.Candidates[static_cast<std::size_t>(cellIndex(c, r))];
+            for (int d = 1; d <= 9 && isBlank(stalled.Grid[c][r]); ++d) {
+                if ((mask & digitBit(d)) == 0) {
+                    continue;
+                }
+                PuzzleState trial = stalled;
+                trial.Grid[c][r] = digitText(d);
+                NoObserver none;
+                RunSolvePasses(trial, none);
+                chance += trial.SolvedFlag == 1 ? 1.0 / (blanks * std::popcount(mask)) : 0.0;
+            }
+        }
+    }
+    return chance;
+}
+
+TEST(HeadlessSolver, ReusedRunsGiveThePlainChainAndStopOnlyWhereNoGuessFinishes) {
+    std::vector<std::string> puzzles;
+    for (const ExamplePuzzle& example : kExamplePuzzles) {
+        puzzles.push_back(oneLine(example.rows));
+    }
+    for (const auto& rows : {kNoSolutionRows, kVeryHardRows, kSlowRows}) {
+        puzzles.push_back(oneLine(rows));
+    }
+    puzzles.push_back(std::string(81, '0'));
+    PuzzleGenerator generator(18);
+    for (const int blanks : {30, 40, 45, 50, 52, 55, 58, 62, 70}) {  // easy to many solutions
+        for (int i = 0; i < 4; ++i) {
+            puzzles.push_back(oneLine(generator.puzzleWithBlanks(blanks)));
+        }
+        puzzles.push_back(oneLine(generator.unsolvablePuzzle(blanks)));
+    }
+
+    GuessOutcomes outcomes;
+    int stopped = 0;
+    int finishedByGuesses = 0;
+    for (const std::string& puzzle : puzzles) {
+        for (const std::uint64_t seed : {1u, 29u}) {
+            SolveSettings plainWay;
+            plainWay.reuseRuns = false;
+            SolveSettings reusing;
+            reusing.exactChance = true;
+            ReplayableRandom plainRandom(seed);
+            ReplayableRandom reusingRandom(seed);
+            const PuzzleSolve plain = solvePuzzle(puzzle, plainRandom, plainWay, outcomes);
+            const PuzzleSolve reused = solvePuzzle(puzzle, reusingRandom, reusing, outcomes);
+            const std::string which = puzzle + " seed " + std::to_string(seed);
+            EXPECT_EQ(reused.end, plain.end) << which;
+            EXPECT_EQ(reused.grid, plain.grid) << which;
+            EXPECT_EQ(reused.passes, plain.passes) << which;
+            EXPECT_EQ(reused.guesses, plain.guesses) << which;
+            EXPECT_EQ(reused.restarts, plain.restarts) << which;
+            EXPECT_EQ(reusingRandom.draws, plainRandom.draws) << which;
+            EXPECT_EQ(reusingRandom.reseeds, plainRandom.reseeds) << which;
+
+            const std::optional<double> chance = bruteForceChance(puzzle);
+            ASSERT_EQ(reused.chance.has_value(), chance.has_value()) << which;
+            if (chance) {
+                EXPECT_NEAR(reused.chance->perCycle, *chance, 1e-12) << which;
+                EXPECT_EQ(reused.end == SolveEnd::NoGuessFinishes, *chance == 0) << which;
+            }
+            stopped += reused.end == SolveEnd::NoGuessFinishes ? 1 : 0;
+            finishedByGuesses += reused.end == SolveEnd::Solved && reused.guesses > 1 ? 1 : 0;
+        }
+    }
+    // The set holds both kinds, or it proves nothing.
+    EXPECT_GT(stopped, 4);
+    EXPECT_GT(finishedByGuesses, 4);
 }
 
 }  // namespace

@@ -339,7 +339,7 @@ void MainWindow::TT_Timer() {
 }
 
 void MainWindow::Testt_Timer() {
-    quodrill::Testt_Timer(state_, *this, *random_);
+    quodrill::Testt_Timer(state_, *this, *random_, *outcomes_);
     pacer_->afterSolverTick();
 }
 

@@ -8,6 +8,7 @@
 
 #include "events/latest_output.h"
 #include "events/window_ops.h"
+#include "solver/guess_outcomes.h"
 #include "solver/puzzle_state.h"
 #include "solver/random_source.h"
 
@@ -72,6 +73,7 @@ class MainWindow final : public QWidget, public WindowOps {
 
     PuzzleState state_;
     std::unique_ptr<RandomSource> random_;
+    std::unique_ptr<GuessOutcomes> outcomes_ = std::make_unique<GuessOutcomes>();
     LatestOutput output_;
 
     std::array<QLineEdit*, 9> T{};

@@ -1,5 +1,6 @@
-// Puzzles the solver cannot finish: the chain of guesses and restarts goes on without a hang,
-// every handler returns, the user can step in at any time, and the guess count stops at 32767.
+// Puzzles the solver cannot finish, or finishes seldom: a chain that no single guess can finish
+// stops at its second stall; any other goes on without a hang, every handler returns, the user
+// can step in at any time, and the guess count stops at 32767.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -15,9 +16,31 @@ namespace {
 
 constexpr long kTicks = 2000;
 
-TEST(Unfinishable, PuzzleWithoutSolutionCyclesUntilTheUserStepsIn) {
+TEST(Unfinishable, PuzzleWithoutSolutionStopsWhereItStalledBefore) {
     CheckedChain chain(7);
     chain.setRows(kNoSolutionRows);
+    chain.window.pressStart();
+
+    // The second cycle stalls where the first did, and no single guess finishes that state.
+    ASSERT_EQ(chain.runTicks(kTicks), "");
+    EXPECT_FALSE(chain.window.anyArmed());
+    EXPECT_EQ(chain.window.status, captions::kStatusNoGuessFinishes);
+    EXPECT_EQ(chain.state.GuessCount, 1);
+    EXPECT_EQ(chain.restarts(), 1);
+    EXPECT_EQ(chain.window.repeatCount, "Repeated calculation : 1 times");
+
+    // Start again on the same rows: it stops again without a guess.
+    chain.window.pressStart();
+    ASSERT_EQ(chain.runTicks(kTicks), "");
+    EXPECT_FALSE(chain.window.anyArmed());
+    EXPECT_EQ(chain.state.GuessCount, 1);
+    EXPECT_EQ(chain.window.status, captions::kStatusNoGuessFinishes);
+    EXPECT_TRUE(chain.window.warnings.empty());
+}
+
+TEST(Unfinishable, SlowPuzzleCyclesUntilTheUserStepsIn) {
+    CheckedChain chain(7);
+    chain.setRows(kSlowRows);
     chain.window.pressStart();
 
     ASSERT_EQ(chain.runTicks(kTicks), "");
@@ -42,7 +65,7 @@ TEST(Unfinishable, PuzzleWithoutSolutionCyclesUntilTheUserStepsIn) {
     EXPECT_TRUE(keepsGivens(chain.state.Grid, kExamplePuzzles[0].rows));
 }
 
-TEST(Unfinishable, VeryHardPuzzleCyclesOrEndsSolvedAndNeverHangs) {
+TEST(Unfinishable, VeryHardPuzzleCyclesStopsOrEndsSolvedAndNeverHangs) {
     for (const std::uint64_t seed : {1u, 2u, 3u}) {
         CheckedChain chain(seed);
         chain.setRows(kVeryHardRows);
@@ -52,6 +75,8 @@ TEST(Unfinishable, VeryHardPuzzleCyclesOrEndsSolvedAndNeverHangs) {
             EXPECT_EQ(chain.ticks(), kTicks);
             EXPECT_GE(chain.state.GuessCount, kTicks / 4 - 1);
             EXPECT_NE(chain.window.status, captions::kStatusComplete);
+        } else if (chain.window.status == captions::kStatusNoGuessFinishes) {
+            EXPECT_EQ(chain.state.GuessCount, 1) << "seed " << seed;
         } else {
             // Solved by a lucky guess: then it is a real solution of the puzzle.
             EXPECT_EQ(chain.window.status, captions::kStatusComplete) << "seed " << seed;
@@ -64,7 +89,7 @@ TEST(Unfinishable, VeryHardPuzzleCyclesOrEndsSolvedAndNeverHangs) {
 
 TEST(Unfinishable, GuessCountStopsAt32767WithTheStoppedStatus) {
     CheckedChain chain(11);
-    chain.setRows(kNoSolutionRows);
+    chain.setRows(kSlowRows);
     chain.window.pressStart();
     ASSERT_EQ(chain.runTicks(40), "");
     ASSERT_GT(chain.state.GuessCount, 0);
@@ -77,7 +102,7 @@ TEST(Unfinishable, GuessCountStopsAt32767WithTheStoppedStatus) {
     EXPECT_EQ(chain.window.status, captions::kStatusStopped);
     EXPECT_EQ(chain.window.repeatCount, "Repeated calculation : 32767 times");
     for (std::size_t i = 0; i < 9; ++i) {
-        EXPECT_EQ(chain.window.rows[i], kNoSolutionRows[i]);
+        EXPECT_EQ(chain.window.rows[i], kSlowRows[i]);
     }
 
     // Start again on the same rows: the count stays at its limit and solving stops again.

@@ -51,7 +51,9 @@ QString joined(const std::array<std::string_view, 9>& rows) {
 
 class Monkey {
   public:
-    explicit Monkey(unsigned seed) : random_(seed), answerer_([this] { return below(5); }) {
+    // The window draws its guesses from `windowRandom`, or from the program's generator.
+    explicit Monkey(unsigned seed, std::unique_ptr<RandomSource> windowRandom = nullptr)
+        : random_(seed), answerer_([this] { return below(5); }), window_(std::move(windowRandom)) {
         window_.show();
         for (int i = 0; i < 9; ++i) {
             rows_[static_cast<std::size_t>(i)] =
@@ -267,23 +269,35 @@ TEST(WindowMonkey, RandomUseNeverBreaksAnInvariantOrLeavesABoxOpen) {
     EXPECT_EQ(monkey.firstFault(), "");
 }
 
-// A puzzle without a solution cycles on; typing between two ticks takes effect at once, the
-// chain goes on, and a keyword with Start replaces it with a puzzle that is solved.
-TEST(WindowChain, UnfinishablePuzzleLeavesTheWindowAnswering) {
-    Monkey window(1);
+// A puzzle without a solution stops at its second stall. A puzzle that guesses seldom finish
+// cycles on; typing between two ticks takes effect at once, the chain goes on, and a keyword
+// with Start replaces it with a puzzle that is solved.
+TEST(WindowChain, UnfinishablePuzzleStopsAndASlowOneLeavesTheWindowAnswering) {
+    {
+        Monkey window(1);
+        ASSERT_TRUE(window.ready());
+        window.typeRows(kNoSolutionRows);
+        window.pressStart();
+        EXPECT_TRUE(
+            window.waitFor([&] { return window.status() == q(captions::kStatusNoGuessFinishes); }));
+        EXPECT_EQ(window.state().GuessCount, 1);
+        EXPECT_EQ(window.firstFault(), "");
+    }
+
+    Monkey window(1, std::make_unique<SeededRandom>(kSlowSeed));
     ASSERT_TRUE(window.ready());
-    window.typeRows(kNoSolutionRows);
+    window.typeRows(kSlowRows);
     window.pressStart();
     ASSERT_TRUE(window.waitFor([&] { return window.state().GuessCount >= 100; }))
         << window.firstFault();
 
     window.typeInto(8, '1');  // a tenth character: refused by the box, nothing changes
-    EXPECT_EQ(window.rowText(8), q(kNoSolutionRows[8]));
+    EXPECT_EQ(window.rowText(8), q(kSlowRows[8]));
     window.backspaceIn(8);
-    EXPECT_EQ(window.rowText(8), q(kNoSolutionRows[8].substr(0, 8)));
+    EXPECT_EQ(window.rowText(8), q(kSlowRows[8].substr(0, 8)));
     EXPECT_EQ(window.state().SetUpDone, 0);
     EXPECT_EQ(window.state().GuessCount, 0);
-    window.typeInto(8, '0');
+    window.typeInto(8, kSlowRows[8].back());
     ASSERT_TRUE(window.waitFor([&] { return window.state().GuessCount >= 50; }))
         << "the chain stopped after the rows changed";
     EXPECT_NE(window.status(), q(captions::kStatusComplete));

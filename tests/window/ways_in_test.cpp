@@ -185,7 +185,8 @@ class WaysInTest : public QObject {
         constexpr std::uint64_t kSeed = 7;
         const QString puzzle = exampleRows(8).join(QString());
         SeededRandom random(kSeed);
-        const PuzzleSolve headless = solvePuzzle(puzzle.toStdString(), random, kCounterLimit);
+        GuessOutcomes outcomes;
+        const PuzzleSolve headless = solvePuzzle(puzzle.toStdString(), random, {}, outcomes);
         QCOMPARE(headless.end, SolveEnd::Solved);
         QVERIFY(headless.guesses > 10);
 

@@ -1,0 +1,34 @@
+// The headless solver's shortcut through repeated cycles: a solve run whose starting state was
+// seen before is not run again; its known end is put in its place, with the same passes counted,
+// the same state left and the same timers armed. Only a run from the exact same grid and
+// candidates is taken as known: the set-up state of the rows, or the stalled state with one guess.
+#pragma once
+
+#include "events/plain_window.h"
+#include "solver/guess_outcomes.h"
+#include "solver/puzzle_state.h"
+
+namespace quodrill {
+
+class RunReuse {
+  public:
+    explicit RunReuse(GuessOutcomes& outcomes) : outcomes_(outcomes) {}
+
+    // The tick of the solve timer that is due: runs it, or puts its known end in its place.
+    void solveTick(PuzzleState& state, PlainWindow& window);
+
+  private:
+    bool replaySetUpRun(PuzzleState& state, PlainWindow& window) const;
+    bool replayGuessRun(PuzzleState& state, PlainWindow& window, int& column, int& row,
+                        int& digit) const;
+
+    GuessOutcomes& outcomes_;
+    // The run from the set-up state: where it started, where it stalled and its passes.
+    bool setUpRunKnown_ = false;
+    GridArray setUpGrid_{};
+    CandidateMasks setUpCandidates_{};
+    PuzzleState stalled_{};
+    long setUpPasses_ = 0;
+};
+
+}  // namespace quodrill

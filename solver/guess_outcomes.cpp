@@ -1,0 +1,200 @@
+#include "solver/guess_outcomes.h"
+
+#include <bit>
+
+#include "solver/solve_board.h"
+#include "solver/solve_run.h"
+
+namespace quodrill {
+
+namespace {
+
+class PassCounter final : public PassObserver {
+  public:
+    void afterPass(const PuzzleState&) override { ++passes; }
+    int passes = 0;
+};
+
+// A blank cell without candidates: no step writes a cell that has none, so it stays blank and
+// the grid is never finished.
+bool hasDeadCell(const PuzzleState& state) {
+    for (int c = kFirst; c <= kLast; ++c) {
+        for (int r = kFirst; r <= kLast; ++r) {
+            if (state.Candidates[static_cast<std::size_t>(cellIndex(c, r))] == 0 &&
+                isBlank(state.Grid[c][r])) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+std::size_t pairIndex(int column, int row, int digit) {
+    return static_cast<std::size_t>(cellIndex(column, row) * 9 + digit - 1);
+}
+
+}  // namespace
+
+bool GuessOutcomes::isFor(const PuzzleState& state) const {
+    return valid_ && state.Grid == grid_ && state.Candidates == candidates_;
+}
+
+bool GuessOutcomes::isGuessFrom(const PuzzleState& state, int& column, int& row, int& digit) const {
+    if (!valid_ || state.Candidates != candidates_) {
+        return false;
+    }
+    int changed = 0;
+    for (int c = kFirst; c <= kLast; ++c) {
+        for (int r = kFirst; r <= kLast; ++r) {
+            if (state.Grid[c][r] != grid_[c][r]) {
+                ++changed;
+                column = c;
+                row = r;
+            }
+        }
+    }
+    if (changed != 1 || !isBlank(grid_[column][row])) {
+        return false;
+    }
+    const DigitMask held = heldDigit(state.Grid[column][row]);
+    digit = std::countr_zero(held);
+    return (candidates_[static_cast<std::size_t>(cellIndex(column, row))] & held) != 0;
+}
+
+void GuessOutcomes::startFor(const PuzzleState& state) {
+    valid_ = true;
+    grid_ = state.Grid;
+    candidates_ = state.Candidates;
+    pairs_.fill(PairOutcome{});
+    unknown_ = 0;
+    finishing_ = 0;
+    solutionCount_ = 0;
+    for (int c = kFirst; c <= kLast; ++c) {
+        for (int r = kFirst; r <= kLast; ++r) {
+            if (isBlank(grid_[c][r])) {
+                unknown_ += std::popcount(candidates_[static_cast<std::size_t>(cellIndex(c, r))]);
+            }
+        }
+    }
+}
+
+PairOutcome& GuessOutcomes::at(int column, int row, int digit) {
+    return pairs_[pairIndex(column, row, digit)];
+}
+
+const PairOutcome* GuessOutcomes::known(int column, int row, int digit) const {
+    const PairOutcome& outcome = pairs_[pairIndex(column, row, digit)];
+    return outcome.result == GuessResult::Unknown ? nullptr : &outcome;
+}
+
+int GuessOutcomes::solutionIndex(const GridArray& grid) {
+    for (int i = 0; i < solutionCount_; ++i) {
+        if (solutions_[static_cast<std::size_t>(i)] == grid) {
+            return i;
+        }
+    }
+    solutions_[static_cast<std::size_t>(solutionCount_)] = grid;
+    return solutionCount_++;
+}
+
+void GuessOutcomes::record(int column, int row, int digit, bool finishes, int passes,
+                           const GridArray& grid) {
+    PairOutcome& outcome = at(column, row, digit);
+    if (outcome.result == GuessResult::Unknown) {
+        --unknown_;
+        if (finishes) {
+            ++finishing_;
+        }
+    }
+    outcome.result = finishes ? GuessResult::Finishes : GuessResult::Stalls;
+    outcome.passesKnown = true;
+    outcome.passes = static_cast<std::int16_t>(passes);
+    if (finishes && outcome.solution < 0) {
+        outcome.solution = static_cast<std::int16_t>(solutionIndex(grid));
+    }
+}
+
+void GuessOutcomes::evaluate(int column, int row, int digit) {
+    PuzzleState trial;
+    trial.Grid = grid_;
+    trial.Candidates = candidates_;
+    trial.StallCount = 1;
+    trial.Grid[column][row] = digitText(digit);  // as the guess writes it
+    SolveBoard board = loadBoard(trial);
+    PassCounter counter;
+    while (!runSolvePass(trial, board, counter)) {
+        if (hasDeadCell(trial)) {
+            PairOutcome& outcome = at(column, row, digit);
+            outcome.result = GuessResult::Stalls;
+            --unknown_;
+            return;
+        }
+    }
+    record(column, row, digit, trial.SolvedFlag == 1, counter.passes, trial.Grid);
+}
+
+bool GuessOutcomes::someGuessFinishes() {
+    // Cells with fewer candidates first: each of their digits is likelier to be the right one.
+    for (int count = 1; count <= 9 && finishing_ == 0 && unknown_ > 0; ++count) {
+        for (int c = kFirst; c <= kLast && finishing_ == 0; ++c) {
+            for (int r = kFirst; r <= kLast && finishing_ == 0; ++r) {
+                const DigitMask mask = candidates_[static_cast<std::size_t>(cellIndex(c, r))];
+                if (!isBlank(grid_[c][r]) || std::popcount(mask) != count) {
+                    continue;
+                }
+                for (int d = kFirst; d <= kLast && finishing_ == 0; ++d) {
+                    if ((mask & digitBit(d)) != 0 && known(c, r, d) == nullptr) {
+                        evaluate(c, r, d);
+                    }
+                }
+            }
+        }
+    }
+    return finishing_ > 0;
+}
+
+void GuessOutcomes::completeAll() {
+    for (int c = kFirst; c <= kLast && unknown_ > 0; ++c) {
+        for (int r = kFirst; r <= kLast; ++r) {
+            const DigitMask mask = candidates_[static_cast<std::size_t>(cellIndex(c, r))];
+            if (!isBlank(grid_[c][r])) {
+                continue;
+            }
+            for (int d = kFirst; d <= kLast; ++d) {
+                if ((mask & digitBit(d)) != 0 && known(c, r, d) == nullptr) {
+                    evaluate(c, r, d);
+                }
+            }
+        }
+    }
+}
+
+FinishChance GuessOutcomes::chance() const {
+    FinishChance chance;
+    int blanks = 0;
+    for (int c = kFirst; c <= kLast; ++c) {
+        for (int r = kFirst; r <= kLast; ++r) {
+            blanks += isBlank(grid_[c][r]) ? 1 : 0;
+        }
+    }
+    for (int c = kFirst; c <= kLast; ++c) {
+        for (int r = kFirst; r <= kLast; ++r) {
+            const DigitMask mask = candidates_[static_cast<std::size_t>(cellIndex(c, r))];
+            if (!isBlank(grid_[c][r]) || mask == 0) {
+                continue;
+            }
+            int finishing = 0;
+            for (int d = kFirst; d <= kLast; ++d) {
+                const PairOutcome* outcome = (mask & digitBit(d)) != 0 ? known(c, r, d) : nullptr;
+                finishing += outcome != nullptr && outcome->result == GuessResult::Finishes ? 1 : 0;
+            }
+            chance.finishingGuesses += finishing;
+            chance.perCycle += static_cast<double>(finishing) /
+                               (static_cast<double>(blanks) * std::popcount(mask));
+        }
+    }
+    chance.solutions = solutionCount_;
+    return chance;
+}
+
+}  // namespace quodrill

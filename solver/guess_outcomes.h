@@ -1,0 +1,83 @@
+// What each single guess from one stalled state leads to. With unchanged rows every cycle stalls
+// in the same state, and the run after a guess depends on nothing but that state and the guessed
+// cell and digit: it finishes the grid or stalls again. The outcomes are kept for the exact
+// stalled state (grid and candidates), found as they are asked for, and unknown for any other.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "solver/puzzle_state.h"
+
+namespace quodrill {
+
+enum class GuessResult : std::uint8_t { Unknown, Stalls, Finishes };
+
+// One guess: the run after it, as far as it is known.
+struct PairOutcome {
+    GuessResult result = GuessResult::Unknown;
+    bool passesKnown = false;    // the run was followed to its end, not stopped at a dead cell
+    std::int16_t passes = 0;     // its passes, when known
+    std::int16_t solution = -1;  // for a finishing guess, which of the distinct solutions
+};
+
+// The chance that one cycle (a guess and its run) finishes the grid, once every outcome is known:
+// the sum over finishing guesses of 1 / blank cells x 1 / candidates of the cell.
+struct FinishChance {
+    double perCycle = 0;
+    int finishingGuesses = 0;
+    int solutions = 0;  // distinct grids the finishing guesses reach
+};
+
+class GuessOutcomes {
+  public:
+    // Whether the outcomes are those of `state`: same grid, same candidates.
+    bool isFor(const PuzzleState& state) const;
+    // Whether `state` is the stalled state with one guess written into it, and which.
+    bool isGuessFrom(const PuzzleState& state, int& column, int& row, int& digit) const;
+    // Forgets every outcome and keeps `state` as the stalled state they are for.
+    void startFor(const PuzzleState& state);
+    // Forgets the stalled state: the outcomes are for none.
+    void forget() { valid_ = false; }
+    bool valid() const { return valid_; }
+
+    // The outcome of writing `digit` into the blank cell (column, row) of the stalled state; null
+    // when it is not known yet.
+    const PairOutcome* known(int column, int row, int digit) const;
+    // Records a run that followed the guess to its end: its passes and the grid it left.
+    void record(int column, int row, int digit, bool finishes, int passes, const GridArray& grid);
+
+    // Whether some guess finishes the grid: outcomes are found, most likely first, until one
+    // does or all are known.
+    bool someGuessFinishes();
+    // Finds every outcome not known yet.
+    void completeAll();
+    bool complete() const { return unknown_ == 0; }
+    // Only once complete.
+    FinishChance chance() const;
+    // A grid that a finishing guess reaches (`index` from 0 to chance().solutions - 1).
+    const GridArray& solution(int index) const {
+        return solutions_[static_cast<std::size_t>(index)];
+    }
+
+    // The stalled state.
+    const GridArray& grid() const { return grid_; }
+
+  private:
+    PairOutcome& at(int column, int row, int digit);
+    // Runs the guess on a copy of the stalled state; a run whose grid can no longer be finished
+    // (a blank cell without candidates stays blank) is stopped there.
+    void evaluate(int column, int row, int digit);
+    int solutionIndex(const GridArray& grid);
+
+    bool valid_ = false;
+    GridArray grid_{};
+    CandidateMasks candidates_{};
+    std::array<PairOutcome, kCellCount * 9> pairs_{};
+    int unknown_ = 0;
+    int finishing_ = 0;
+    int solutionCount_ = 0;
+    std::array<GridArray, kCellCount * 9> solutions_{};
+};
+
+}  // namespace quodrill
