@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFile>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,9 +21,11 @@ void openPuzzleFromArguments(WindowOps& window, const QStringList& arguments) {
     loadFirstRegularFile(window, names);
 }
 
-int runWindow(int argc, char** argv) {
-    if (!displayAvailable()) {
-        std::cerr << noDisplayMessage(argc > 0 ? argv[0] : "quodrill");
+int runWindow(int argc, char** argv, const WindowArguments& arguments) {
+    const std::optional<std::string> missing =
+        missingDisplay(displayRequest(arguments.platform, arguments.display));
+    if (missing) {
+        std::cerr << noDisplayMessage(argc > 0 ? argv[0] : "quodrill", *missing);
         return 1;
     }
     QApplication app(argc, argv);

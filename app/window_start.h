@@ -4,6 +4,7 @@
 
 #include <QStringList>
 
+#include "app/window_arguments.h"
 #include "events/window_ops.h"
 
 namespace quodrill {
@@ -12,7 +13,8 @@ namespace quodrill {
 // then no option of Qt's own) as Open loads a file; nothing when there is none.
 void openPuzzleFromArguments(WindowOps& window, const QStringList& arguments);
 
-// The window until it is closed, or the no-display message; returns the exit status.
-int runWindow(int argc, char** argv);
+// The window until it is closed, or the no-display message when the display that `arguments`
+// and the environment ask for is not there; returns the exit status.
+int runWindow(int argc, char** argv, const WindowArguments& arguments);
 
 }  // namespace quodrill
