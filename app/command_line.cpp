@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <iostream>
+#include <optional>
 #include <vector>
 
+#include "app/display_check.h"
 #include "app/window_arguments.h"
-#include "app/window_start.h"
+#include "app/window_launch.h"
 #include "headless/solve_command.h"
 
 namespace quodrill {
@@ -71,7 +73,13 @@ int runCommandLine(int argc, char** argv) {
                   << kUsageLines << "Try 'quodrill --help'.\n";
         return kUsageOrReadError;
     }
-    return runWindow(argc, argv, window);
+    const std::optional<std::string> missing =
+        missingDisplay(displayRequest(window.platform, window.display));
+    if (missing) {
+        std::cerr << noDisplayMessage(argc > 0 ? argv[0] : "quodrill", *missing);
+        return 1;
+    }
+    return startWindowProgram(argv);
 }
 
 }  // namespace quodrill

@@ -2,7 +2,8 @@
 # The program's command line, started without a display. As a solver: the examples' solutions the
 # same way twice with one seed, a reason and status 1 for a bad line, status 2 for a wrong
 # option, and the version. For the window: the no-display message and status 1 when no display
-# is set or the one set does not answer; the usage and status 2 for an unknown option.
+# is set or the one set does not answer; the usage and status 2 for an unknown option. None of
+# it loads a library of the window toolkit.
 # Usage: solve_program_test.sh <program> <puzzle file of the nine examples> <version>
 set -uo pipefail
 program=$1
@@ -55,6 +56,15 @@ message=$("$program" --foo 2>&1 >/dev/null)
 status=$?
 [ "$status" -eq 2 ] && [ "$(head -n 2 <<<"$message")" = "quodrill: unknown option --foo
 Usage: quodrill [FILE]" ] || fail "--foo gave status $status and said: $message"
+
+# The solver, the usage, the version and a wrong option load no Qt, X or GL library.
+toolkit='(^|[/ =])lib(Qt6|X|xcb|GL)[^/ ]*\.so'
+for arguments in "--solve --seed 7" --help --version --foo; do
+    loaded=$(LD_DEBUG=libs "$program" $arguments <"$puzzles" 2>&1 >/dev/null)
+    grep -q 'init: .*/libc\.so' <<<"$loaded" || fail "LD_DEBUG shows no library for $arguments"
+    ! grep -E "$toolkit" <<<"$loaded" || fail "$program $arguments loads a toolkit library"
+done
+! ldd "$program" | grep -E "$toolkit" || fail "$program needs a toolkit library"
 
 [ "$failures" -eq 0 ] && echo "quodrill's command line works without a display"
 exit $((failures > 0))
