@@ -21,7 +21,7 @@ bool hasOption(const std::vector<std::string>& arguments, const std::string& opt
 }
 
 constexpr const char* kUsageLines =
-    "Usage: quodrill [FILE]\n"
+    "Usage: quodrill [--seed N] [FILE]\n"
     "       quodrill --solve [--seed N] [--max-guesses N] [--stats] [FILE...]\n";
 
 }  // namespace
@@ -40,7 +40,9 @@ std::string usageText() {
            "over.\n"
            "\n"
            "  --seed N         draw the guesses from seed N (0 to 18446744073709551615), the\n"
-           "                   same way every run; without it the draws follow the clock\n"
+           "                   same way every run; without it the draws follow the clock. The\n"
+           "                   window starts the draws afresh whenever the rows change, so\n"
+           "                   that its first Start on a puzzle guesses as --solve does\n"
            "  --max-guesses N  give up a puzzle that needs more than N guesses (0 to 32767,\n"
            "                   32767 by default, where the window stops)\n"
            "  --stats          print the passes, guesses, restarts and time of each puzzle,\n"

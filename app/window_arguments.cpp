@@ -4,6 +4,8 @@
 #include <iterator>
 #include <string_view>
 
+#include "headless/solve_options.h"
+
 namespace quodrill {
 
 namespace {
@@ -43,6 +45,20 @@ WindowArguments parseWindowArguments(const std::vector<std::string>& arguments) 
         }
         if (argument == "--") {
             optionsEnded = true;
+            continue;
+        }
+        if (argument == "--seed" || argument.starts_with("--seed=")) {
+            const bool joined = argument != "--seed";
+            if (!joined && i + 1 == arguments.size()) {
+                parsed.error = "--seed needs a number";
+                return parsed;
+            }
+            const std::string value = joined ? argument.substr(7) : arguments[++i];
+            parsed.seed = readSeed(value);
+            if (!parsed.seed) {
+                parsed.error = seedError(value);
+                return parsed;
+            }
             continue;
         }
         std::string_view name = argument;

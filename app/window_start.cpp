@@ -12,12 +12,20 @@
 
 namespace quodrill {
 
-void openPuzzleFromArguments(WindowOps& window, const QStringList& arguments) {
+std::string applyWindowArguments(MainWindow& window, const QStringList& arguments) {
     std::vector<std::string> texts;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         texts.push_back(QFile::encodeName(arguments[i]).toStdString());
     }
-    loadFirstRegularFile(window, parseWindowArguments(texts).files);
+    const WindowArguments parsed = parseWindowArguments(texts);
+    if (!parsed.error.empty()) {
+        return parsed.error;
+    }
+    if (parsed.seed) {
+        window.drawGuessesFromSeed(*parsed.seed);
+    }
+    loadFirstRegularFile(window, parsed.files);
+    return {};
 }
 
 int runWindow(int argc, char** argv) {
@@ -25,7 +33,11 @@ int runWindow(int argc, char** argv) {
     // Lets the desktop match the window with its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quodrill.Quodrill"));
     MainWindow window;
-    openPuzzleFromArguments(window, QApplication::arguments());
+    if (const std::string error = applyWindowArguments(window, QApplication::arguments());
+        !error.empty()) {
+        std::cerr << "quodrill: " << error << '\n';
+        return 2;  // a wrong option, as quodrill says it
+    }
     window.show();
     return app.exec();
 }

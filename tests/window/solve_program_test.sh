@@ -28,9 +28,11 @@ status=$?
 [ "$errors" = "quodrill: standard input line 1: not 81 cells (found 80)" ] ||
     fail "a line of 80 cells said: $errors"
 
-"$program" --solve --seed seven <"$puzzles" >/dev/null 2>&1
-status=$?
-[ "$status" -eq 2 ] || fail "--seed seven gave status $status"
+for solve in --solve ""; do
+    "$program" $solve --seed seven <"$puzzles" >/dev/null 2>&1
+    status=$?
+    [ "$status" -eq 2 ] || fail "$solve --seed seven gave status $status"
+done
 
 [ "$("$program" --version)" = "quodrill $version" ] || fail "--version said: $("$program" --version)"
 "$program" --help | grep -q -- '--max-guesses N' || fail "--help does not tell --max-guesses"
@@ -55,7 +57,7 @@ done
 message=$("$program" --foo 2>&1 >/dev/null)
 status=$?
 [ "$status" -eq 2 ] && [ "$(head -n 2 <<<"$message")" = "quodrill: unknown option --foo
-Usage: quodrill [FILE]" ] || fail "--foo gave status $status and said: $message"
+Usage: quodrill [--seed N] [FILE]" ] || fail "--foo gave status $status and said: $message"
 
 # The solver, the usage, the version and a wrong option load no Qt, X or GL library.
 toolkit='(^|[/ =])lib(Qt6|X|xcb|GL)[^/ ]*\.so'
