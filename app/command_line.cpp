@@ -50,9 +50,10 @@ std::string usageText() {
            "  -h, --help       print this text\n"
            "  --version        print the version\n"
            "\n"
-           "Exit status: 2 for a wrong option. With the window, 0 when it is closed and 1 when\n"
-           "there is no display to show it on. With --solve, 0 when every puzzle was solved, 1\n"
-           "when some were not, 2 for a file that cannot be read.\n";
+           "Exit status: 2 for a wrong option. With the window, 0 when it is closed, 1 when\n"
+           "there is no display to show it on or the window program cannot be started. With\n"
+           "--solve, 0 when every puzzle was solved, 1 when some were not, 2 for a file that\n"
+           "cannot be read.\n";
 }
 
 int runCommandLine(int argc, char** argv) {
