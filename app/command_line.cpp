@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <iostream>
+#include <optional>
 #include <vector>
 
-#include "app/window_start.h"
+#include "app/display_check.h"
+#include "app/window_arguments.h"
+#include "app/window_launch.h"
 #include "headless/solve_command.h"
 
 namespace quodrill {
@@ -17,14 +20,18 @@ bool hasOption(const std::vector<std::string>& arguments, const std::string& opt
     return std::find(arguments.begin(), end, option) != end;
 }
 
+constexpr const char* kUsageLines =
+    "Usage: quodrill [--seed N] [FILE]\n"
+    "       quodrill --solve [--seed N] [--max-guesses N] [--stats] [FILE...]\n";
+
 }  // namespace
 
 std::string usageText() {
-    return "Usage: quodrill [FILE]\n"
-           "       quodrill --solve [--seed N] [--max-guesses N] [--stats] [FILE...]\n"
+    return std::string(kUsageLines) +
            "\n"
            "Without --solve, opens the window, with the puzzle of FILE in its rows when FILE\n"
-           "is a puzzle file of exactly 81 characters.\n"
+           "is a puzzle file of exactly 81 characters. It also takes the options of every Qt\n"
+           "program, such as -platform NAME or -style NAME.\n"
            "\n"
            "With --solve, needs no display: reads one puzzle a line from each FILE, or from\n"
            "standard input when there is none or FILE is -, solves it as the window does and\n"
@@ -33,21 +40,25 @@ std::string usageText() {
            "over.\n"
            "\n"
            "  --seed N         draw the guesses from seed N (0 to 18446744073709551615), the\n"
-           "                   same way every run; without it the draws follow the clock\n"
+           "                   same way every run; without it the draws follow the clock. The\n"
+           "                   window starts the draws afresh whenever the rows change, so\n"
+           "                   that its first Start on a puzzle guesses as --solve does\n"
            "  --max-guesses N  give up a puzzle that needs more than N guesses (0 to 32767,\n"
            "                   32767 by default, where the window stops)\n"
            "  --stats          print the passes, guesses, restarts and time of each puzzle,\n"
            "                   and their totals\n"
-           "  --help           print this text\n"
+           "  -h, --help       print this text\n"
            "  --version        print the version\n"
            "\n"
-           "Exit status: 0 when every puzzle was solved, 1 when some were not, 2 for a wrong\n"
-           "option or a file that cannot be read.\n";
+           "Exit status: 2 for a wrong option. With the window, 0 when it is closed, 1 when\n"
+           "there is no display to show it on or the window program cannot be started. With\n"
+           "--solve, 0 when every puzzle was solved, 1 when some were not, 2 for a file that\n"
+           "cannot be read.\n";
 }
 
 int runCommandLine(int argc, char** argv) {
     std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
-    if (hasOption(arguments, "--help")) {
+    if (hasOption(arguments, "--help") || hasOption(arguments, "-h")) {
         std::cout << usageText();
         return 0;
     }
@@ -59,7 +70,19 @@ int runCommandLine(int argc, char** argv) {
         arguments.erase(std::find(arguments.begin(), arguments.end(), "--solve"));
         return runSolveCommand(arguments, std::cin, std::cout, std::cerr);
     }
-    return runWindow(argc, argv);
+    const WindowArguments window = parseWindowArguments(arguments);
+    if (!window.error.empty()) {
+        std::cerr << "quodrill: " << window.error << '\n'
+                  << kUsageLines << "Try 'quodrill --help'.\n";
+        return kUsageOrReadError;
+    }
+    const std::optional<std::string> missing =
+        missingDisplay(displayRequest(window.platform, window.display));
+    if (missing) {
+        std::cerr << noDisplayMessage(argc > 0 ? argv[0] : "quodrill", *missing);
+        return 1;
+    }
+    return startWindowProgram(argv);
 }
 
 }  // namespace quodrill

@@ -1,5 +1,5 @@
-// What the command line asks for: the window (with a puzzle file to open), the headless solver,
-// the usage or the version.
+// What the command line asks for: the headless solver, the usage or the version, which this
+// program gives without the window toolkit, or the window, which the window program shows.
 #pragma once
 
 #include <string>

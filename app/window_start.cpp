@@ -6,30 +6,38 @@
 #include <string>
 #include <vector>
 
-#include "app/display_check.h"
+#include "app/window_arguments.h"
 #include "events/puzzle_loading.h"
 #include "window/main_window.h"
 
 namespace quodrill {
 
-void openPuzzleFromArguments(WindowOps& window, const QStringList& arguments) {
-    std::vector<std::string> names;
+std::string applyWindowArguments(MainWindow& window, const QStringList& arguments) {
+    std::vector<std::string> texts;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
-        names.push_back(QFile::encodeName(arguments[i]).toStdString());
+        texts.push_back(QFile::encodeName(arguments[i]).toStdString());
     }
-    loadFirstRegularFile(window, names);
+    const WindowArguments parsed = parseWindowArguments(texts);
+    if (!parsed.error.empty()) {
+        return parsed.error;
+    }
+    if (parsed.seed) {
+        window.drawGuessesFromSeed(*parsed.seed);
+    }
+    loadFirstRegularFile(window, parsed.files);
+    return {};
 }
 
 int runWindow(int argc, char** argv) {
-    if (!displayAvailable()) {
-        std::cerr << noDisplayMessage(argc > 0 ? argv[0] : "quodrill");
-        return 1;
-    }
     QApplication app(argc, argv);
     // Lets the desktop match the window with its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quodrill.Quodrill"));
     MainWindow window;
-    openPuzzleFromArguments(window, QApplication::arguments());
+    if (const std::string error = applyWindowArguments(window, QApplication::arguments());
+        !error.empty()) {
+        std::cerr << "quodrill: " << error << '\n';
+        return 2;  // a wrong option, as quodrill says it
+    }
     window.show();
     return app.exec();
 }

@@ -1,18 +1,20 @@
-// Starts the window: the display check, Qt, the main window, and the puzzle file named on the
-// command line.
+// Starts the window: Qt, the main window, the seed and the puzzle file named on the command line.
+// The quodrill program has checked the arguments and the display before it starts this one.
 #pragma once
 
 #include <QStringList>
+#include <string>
 
-#include "events/window_ops.h"
+#include "window/main_window.h"
 
 namespace quodrill {
 
-// Loads the first regular file among the arguments that Qt has left (the program's name first,
-// then no option of Qt's own) as Open loads a file; nothing when there is none.
-void openPuzzleFromArguments(WindowOps& window, const QStringList& arguments);
+// Sets the window up as the arguments that Qt has left ask (the program's name first): the
+// guesses drawn from the seed of --seed N, and the first regular file among the names loaded as
+// Open loads a file. Returns what is wrong with the arguments; empty when nothing is.
+std::string applyWindowArguments(MainWindow& window, const QStringList& arguments);
 
-// The window until it is closed, or the no-display message; returns the exit status.
+// The window until it is closed; returns the exit status.
 int runWindow(int argc, char** argv);
 
 }  // namespace quodrill

@@ -23,6 +23,15 @@ std::optional<Number> readNumber(std::string_view text, Number limit) {
 
 }  // namespace
 
+std::optional<std::uint64_t> readSeed(std::string_view text) {
+    return readNumber<std::uint64_t>(text, UINT64_MAX);
+}
+
+std::string seedError(std::string_view text) {
+    return "--seed takes a whole number from 0 to 18446744073709551615, not '" + std::string(text) +
+           "'";
+}
+
 ParsedSolveOptions parseSolveOptions(const std::vector<std::string>& arguments) {
     ParsedSolveOptions parsed;
     SolveOptions& options = parsed.options;
@@ -60,10 +69,9 @@ ParsedSolveOptions parseSolveOptions(const std::vector<std::string>& arguments) 
             value = arguments[++i];
         }
         if (name == "--seed") {
-            options.seed = readNumber<std::uint64_t>(*value, UINT64_MAX);
+            options.seed = readSeed(*value);
             if (!options.seed) {
-                parsed.error = "--seed takes a whole number from 0 to 18446744073709551615, not '" +
-                               *value + "'";
+                parsed.error = seedError(*value);
                 return parsed;
             }
         } else {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quodrill {
@@ -20,6 +21,13 @@ struct ParsedSolveOptions {
     SolveOptions options;
     std::string error;  // what is wrong with the arguments; empty when they are right
 };
+
+// The seed of --seed N, which the window takes too: a whole decimal number from 0 to 2^64 - 1;
+// nothing for any other text.
+std::optional<std::uint64_t> readSeed(std::string_view text);
+
+// What is wrong with a text that is not a seed.
+std::string seedError(std::string_view text);
 
 // Reads the arguments that follow `--solve` (in any order): --seed N (0 to 2^64 - 1),
 // --max-guesses N (0 to 32767), --stats, and file names; "--" ends the options.

@@ -10,7 +10,7 @@ build_dir="${1:-build}"
 program="$build_dir/app/quodrill"
 scale=2
 
-if [ ! -x "$program" ]; then
+if [ ! -x "$program" ] || [ ! -x "$build_dir/app/quodrill-window" ]; then
     bash scripts/install-deps.sh
     bash scripts/build.sh "$build_dir"
 fi

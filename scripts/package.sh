@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package of Quodrill: an optimised build without the tests into build-package/
-# (the project's usual RelWithDebInfo; CPack strips the program), with the program in /usr/games
-# as Debian keeps games, then `cpack -G DEB`, which declares the Qt libraries the program links
-# (found by dpkg-shlibdeps) and a CJK font as dependencies. Prints the path of the .deb.
+# (the project's usual RelWithDebInfo; CPack strips the programs), with the program in /usr/games
+# as Debian keeps games and the window program that it starts in /usr/libexec/quodrill, then
+# `cpack -G DEB`, which declares the Qt libraries the window program links (found by
+# dpkg-shlibdeps) and a CJK font as dependencies. Prints the path of the .deb.
 #
 # Usage: bash scripts/package.sh [--check]
 #   --check  also installs the package on this machine with apt-get (as root), starts the
@@ -46,7 +47,8 @@ problems=()
 for needed in libqt6widgets6 libqt6gui6 libqt6core6 fonts-noto-cjk; do
     grep -qw "$needed" <<<"$depends" || problems+=("does not depend on $needed")
 done
-for file in ./usr/games/quodrill ./usr/share/applications/org.quodrill.Quodrill.desktop \
+for file in ./usr/games/quodrill ./usr/libexec/quodrill/quodrill-window \
+    ./usr/share/applications/org.quodrill.Quodrill.desktop \
     ./usr/share/icons/hicolor/scalable/apps/org.quodrill.Quodrill.svg \
     ./usr/share/metainfo/org.quodrill.Quodrill.metainfo.xml ./usr/share/doc/quodrill/copyright; do
     grep -qxF "$file" <<<"$contents" || problems+=("lacks $file")

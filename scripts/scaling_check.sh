@@ -11,7 +11,7 @@ build_dir="${1:-build}"
 program="$build_dir/app/quodrill"
 scaling_test="$build_dir/tests/desktop/quodrill_scaling_tests"
 
-if [ ! -x "$program" ] || [ ! -x "$scaling_test" ]; then
+if [ ! -x "$program" ] || [ ! -x "$build_dir/app/quodrill-window" ] || [ ! -x "$scaling_test" ]; then
     bash scripts/install-deps.sh
     bash scripts/build.sh "$build_dir"
 fi

@@ -9,7 +9,7 @@ output="${2:-docs/screenshot.png}"
 scale=2  # twice the 96-dpi size, so the picture is legible
 program="$build_dir/app/quodrill"
 
-if [ ! -x "$program" ]; then
+if [ ! -x "$program" ] || [ ! -x "$build_dir/app/quodrill-window" ]; then
     bash scripts/install-deps.sh
     bash scripts/build.sh "$build_dir"
 fi

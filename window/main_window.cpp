@@ -111,6 +111,11 @@ MainWindow::MainWindow(std::unique_ptr<RandomSource> random, QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
+void MainWindow::drawGuessesFromSeed(std::uint64_t seed) {
+    seed_ = seed;
+    random_ = std::make_unique<SeededRandom>(seed);
+}
+
 void MainWindow::createRowBoxes() {
     for (int i = 0; i < 9; ++i) {
         auto* box = new RowBox([this](const QString& text) { return T_Paste(text); }, this);
@@ -298,6 +303,9 @@ void MainWindow::Form_Load() {
 }
 
 void MainWindow::T_Change(int index) {
+    if (seed_) {
+        random_ = std::make_unique<SeededRandom>(*seed_);
+    }
     quodrill::T_Change(state_, *this, index);
 }
 

@@ -4,7 +4,9 @@
 
 #include <QWidget>
 #include <array>
+#include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "events/latest_output.h"
 #include "events/window_ops.h"
@@ -32,6 +34,11 @@ class MainWindow final : public QWidget, public WindowOps {
     // given.
     explicit MainWindow(std::unique_ptr<RandomSource> random = nullptr, QWidget* parent = nullptr);
     ~MainWindow() override;
+
+    // From now on the guesses draw from the generator of `seed`, started afresh whenever a row
+    // changes, so that the first Start on a puzzle makes the guesses that `quodrill --solve` makes
+    // of it with that seed.
+    void drawGuessesFromSeed(std::uint64_t seed);
 
     // WindowOps
     std::string rowText(int index) const override;
@@ -74,6 +81,7 @@ class MainWindow final : public QWidget, public WindowOps {
     PuzzleState state_;
     std::unique_ptr<RandomSource> random_;
     std::unique_ptr<GuessOutcomes> outcomes_ = std::make_unique<GuessOutcomes>();
+    std::optional<std::uint64_t> seed_;  // none: `random_` runs on across row changes
     LatestOutput output_;
 
     std::array<QLineEdit*, 9> T{};

@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <random>
 #include <string>
 
@@ -51,9 +52,12 @@ QString joined(const std::array<std::string_view, 9>& rows) {
 
 class Monkey {
   public:
-    // The window draws its guesses from `windowRandom`, or from the program's generator.
-    explicit Monkey(unsigned seed, std::unique_ptr<RandomSource> windowRandom = nullptr)
-        : random_(seed), answerer_([this] { return below(5); }), window_(std::move(windowRandom)) {
+    // With a seed, the window draws its guesses as `quodrill --seed N` does.
+    explicit Monkey(unsigned seed, std::optional<std::uint64_t> windowSeed = std::nullopt)
+        : random_(seed), answerer_([this] { return below(5); }) {
+        if (windowSeed) {
+            window_.drawGuessesFromSeed(*windowSeed);
+        }
         window_.show();
         for (int i = 0; i < 9; ++i) {
             rows_[static_cast<std::size_t>(i)] =
@@ -284,7 +288,7 @@ TEST(WindowChain, UnfinishablePuzzleStopsAndASlowOneLeavesTheWindowAnswering) {
         EXPECT_EQ(window.firstFault(), "");
     }
 
-    Monkey window(1, std::make_unique<SeededRandom>(kSlowSeed));
+    Monkey window(1, kSlowSeed);
     ASSERT_TRUE(window.ready());
     window.typeRows(kSlowRows);
     window.pressStart();

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# The program as a command-line solver, started without a display: the examples' solutions the
+# The program's command line, started without a display. As a solver: the examples' solutions the
 # same way twice with one seed, a reason and status 1 for a bad line, status 2 for a wrong
-# option, and the version.
+# option, and the version. For the window: the no-display message and status 1 when no display
+# is set or the one set does not answer; the usage and status 2 for an unknown option. None of
+# it loads a library of the window toolkit.
 # Usage: solve_program_test.sh <program> <puzzle file of the nine examples> <version>
 set -uo pipefail
 program=$1
@@ -26,12 +28,45 @@ status=$?
 [ "$errors" = "quodrill: standard input line 1: not 81 cells (found 80)" ] ||
     fail "a line of 80 cells said: $errors"
 
-"$program" --solve --seed seven <"$puzzles" >/dev/null 2>&1
-status=$?
-[ "$status" -eq 2 ] || fail "--seed seven gave status $status"
+for solve in --solve ""; do
+    "$program" $solve --seed seven <"$puzzles" >/dev/null 2>&1
+    status=$?
+    [ "$status" -eq 2 ] || fail "$solve --seed seven gave status $status"
+done
 
 [ "$("$program" --version)" = "quodrill $version" ] || fail "--version said: $("$program" --version)"
 "$program" --help | grep -q -- '--max-guesses N' || fail "--help does not tell --max-guesses"
 
-[ "$failures" -eq 0 ] && echo "quodrill --solve works without a display"
+[ "$("$program" -h)" = "$("$program" --help)" ] || fail "-h is not --help"
+
+x=97
+while [ -e "/tmp/.X11-unix/X$x" ]; do x=$((x + 1)); done
+runtime=$(mktemp -d)
+trap 'rm -rf "$runtime"' EXIT
+for case in "|neither DISPLAY nor WAYLAND_DISPLAY is set" \
+    "DISPLAY=:$x|the X display :$x cannot be reached, and WAYLAND_DISPLAY is not set" \
+    "WAYLAND_DISPLAY=wayland-9|DISPLAY is not set, and the Wayland display wayland-9 cannot be reached"; do
+    message=$(env XDG_RUNTIME_DIR="$runtime" ${case%%|*} "$program" test1.txt 2>&1)
+    status=$?
+    [ "$status" -eq 1 ] &&
+        [ "$(head -n 1 <<<"$message")" = "quodrill: no display to show the window on (${case#*|})." ] &&
+        grep -qxF "    xvfb-run -a $program" <<<"$message" ||
+        fail "${case%%|*}: status $status, said: $message"
+done
+
+message=$("$program" --foo 2>&1 >/dev/null)
+status=$?
+[ "$status" -eq 2 ] && [ "$(head -n 2 <<<"$message")" = "quodrill: unknown option --foo
+Usage: quodrill [--seed N] [FILE]" ] || fail "--foo gave status $status and said: $message"
+
+# The solver, the usage, the version and a wrong option load no Qt, X or GL library.
+toolkit='(^|[/ =])lib(Qt6|X|xcb|GL)[^/ ]*\.so'
+for arguments in "--solve --seed 7" --help --version --foo; do
+    loaded=$(LD_DEBUG=libs "$program" $arguments <"$puzzles" 2>&1 >/dev/null)
+    grep -q 'init: .*/libc\.so' <<<"$loaded" || fail "LD_DEBUG shows no library for $arguments"
+    ! grep -E "$toolkit" <<<"$loaded" || fail "$program $arguments loads a toolkit library"
+done
+! ldd "$program" | grep -E "$toolkit" || fail "$program needs a toolkit library"
+
+[ "$failures" -eq 0 ] && echo "quodrill's command line works without a display"
 exit $((failures > 0))
