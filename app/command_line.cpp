@@ -57,6 +57,7 @@ int runCommandLine(int argc, char** argv) {
     }
     if (hasOption(arguments, "--solve")) {
         arguments.erase(std::find(arguments.begin(), arguments.end(), "--solve"));
+        std::ios::sync_with_stdio(false);  // buffered standard streams of their own: fast reads
         return runSolveCommand(arguments, std::cin, std::cout, std::cerr);
     }
     return runWindow(argc, argv);

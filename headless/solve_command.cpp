@@ -10,6 +10,7 @@
 #include <memory>
 #include <ostream>
 
+#include "headless/line_reader.h"
 #include "headless/puzzle_solve.h"
 #include "headless/solve_options.h"
 #include "sources/puzzle_text.h"
@@ -86,12 +87,15 @@ class Solver {
 
     // Solves every puzzle of `input`, whose lines are named "<name> line N" in messages.
     void solveLines(std::istream& input, const std::string& name) {
-        std::string line;
-        long number = 0;
-        while (std::getline(input, line)) {
-            ++number;
-            if (!isBlankLine(line)) {
-                solveLine(line, name + " line " + std::to_string(number));
+        LineReader lines(input);
+        while (lines.next()) {
+            const std::string where = name + " line " + std::to_string(lines.number());
+            if (lines.tooLong()) {
+                ++totals_.puzzles;
+                errors_ << "quodrill: " << where << ": longer than " << kLongestLine
+                        << " bytes, not a puzzle\n";
+            } else if (!isBlankLine(lines.text())) {
+                solveLine(lines.text(), where);
             }
         }
     }

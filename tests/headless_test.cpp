@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <gtest/gtest.h>
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -14,6 +15,7 @@
 #include "sources/examples.h"
 #include "tests/reliability/hard_puzzles.h"
 #include "tests/support/grids.h"
+#include "tests/support/process_memory.h"
 
 namespace quodrill::testing {
 namespace {
@@ -51,8 +53,7 @@ struct SolveRun {
     }
 };
 
-SolveRun solve(const std::vector<std::string>& arguments, const std::string& input = "") {
-    std::istringstream in(input);
+SolveRun solve(const std::vector<std::string>& arguments, std::istream& in) {
     std::ostringstream out;
     std::ostringstream err;
     SolveRun run;
@@ -61,6 +62,27 @@ SolveRun solve(const std::vector<std::string>& arguments, const std::string& inp
     run.errors = err.str();
     return run;
 }
+
+SolveRun solve(const std::vector<std::string>& arguments, const std::string& input = "") {
+    std::istringstream in(input);
+    return solve(arguments, in);
+}
+
+// `size` zero bytes with no line break, made as they are read and kept nowhere.
+class ZeroBytes : public std::streambuf {
+  public:
+    explicit ZeroBytes(std::size_t size) : left_(size) {}
+
+  private:
+    int_type underflow() override {
+        const std::size_t next = std::min(left_, chunk_.size());
+        left_ -= next;
+        setg(chunk_.data(), chunk_.data(), chunk_.data() + next);
+        return next == 0 ? traits_type::eof() : 0;
+    }
+    std::array<char, 1 << 16> chunk_{};
+    std::size_t left_;
+};
 
 // The 81 digits of a grid line as a grid, to check it against the puzzle.
 GridArray gridOf(const std::string& digits) {
@@ -107,14 +129,15 @@ TEST(HeadlessSolver, PrintsTheExamplesSolutionsTheSameWayRunAfterRun) {
 TEST(HeadlessSolver, GivesAReasonALineForEachPuzzleNotSolvedAndGoesOn) {
     const std::string good = oneLine(kExamplePuzzles[3].rows);
     std::string repeated = good;
-    repeated[1] = repeated[0];                          // two 1s in the first row
-    const std::string input = good + "\n" +             // line 1
-                              "  \t\r\n" +              // line 2: skipped
-                              good.substr(1) + "\n" +   // line 3
-                              good + "5\n" +            // line 4
-                              "test4\n" +               // line 5
-                              repeated + "\r\n" +       // line 6
-                              oneLine(kNoSolutionRows)  // line 7, without a line break
+    repeated[1] = repeated[0];                                        // two 1s in the first row
+    const std::string input = good + "\n" +                           // line 1
+                              "  \t\r\n" +                            // line 2: skipped
+                              good.substr(1) + "\n" +                 // line 3
+                              good + "5\n" +                          // line 4
+                              "test4\n" +                             // line 5
+                              repeated + "\r\n" +                     // line 6
+                              good + std::string(4016, ' ') + "\n" +  // line 7: too long
+                              oneLine(kNoSolutionRows)  // line 8, without a line break
         ;
     const SolveRun run = solve({"--max-guesses", "20", "--stats"}, input);
     EXPECT_EQ(run.status, kSomeNotSolved);
@@ -125,7 +148,8 @@ TEST(HeadlessSolver, GivesAReasonALineForEachPuzzleNotSolvedAndGoesOn) {
               "for a blank)\n"
               "quodrill: standard input line 6: refused at Start: a digit repeats in a row, "
               "column or box\n"
-              "quodrill: standard input line 7: no solution within 20 guesses\n");
+              "quodrill: standard input line 7: longer than 4096 bytes, not a puzzle\n"
+              "quodrill: standard input line 8: no solution within 20 guesses\n");
     const std::vector<std::string> lines = run.outputLines();
     ASSERT_EQ(lines.size(), 5u) << run.output;
     EXPECT_TRUE(isSolvedGrid(gridOf(lines[0])));
@@ -134,10 +158,19 @@ TEST(HeadlessSolver, GivesAReasonALineForEachPuzzleNotSolvedAndGoesOn) {
         lines[2].starts_with("standard input line 6: refused at Start: a digit repeats "
                              "in a row, column or box, 0 passes, 0 guesses, 0 restarts, "))
         << lines[2];
-    EXPECT_TRUE(lines[3].starts_with("standard input line 7: no solution within 20 guesses, "))
+    EXPECT_TRUE(lines[3].starts_with("standard input line 8: no solution within 20 guesses, "))
         << lines[3];
     EXPECT_NE(lines[3].find(", 20 guesses, 20 restarts, "), std::string::npos) << lines[3];
-    EXPECT_TRUE(lines[4].starts_with("total: 6 puzzles, 1 solved, ")) << lines[4];
+    EXPECT_TRUE(lines[4].starts_with("total: 7 puzzles, 1 solved, ")) << lines[4];
+
+    // A line of 256 MiB without a line break is read to its end and never kept.
+    ZeroBytes zeros(std::size_t{256} << 20);
+    std::istream endless(&zeros);
+    const long peakBefore = processMemoryKiB("VmHWM:");
+    const SolveRun huge = solve({}, endless);
+    EXPECT_LT(processMemoryKiB("VmHWM:") - peakBefore, 16 * 1024);
+    EXPECT_EQ(huge.errors,
+              "quodrill: standard input line 1: longer than 4096 bytes, not a puzzle\n");
 }
 
 TEST(HeadlessSolver, UsageErrorsAndUnreadableFilesExitWithTwo) {

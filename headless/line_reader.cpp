@@ -1,0 +1,30 @@
+#include "headless/line_reader.h"
+
+#include <limits>
+
+namespace quodrill {
+
+bool LineReader::next() {
+    // Stores at most kLongestLine bytes; fails with none read at the end of the input, and with
+    // kLongestLine read when the line goes on.
+    input_.getline(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+    std::streamsize length = input_.gcount();
+    if (input_.bad() || (input_.fail() && length == 0)) {
+        return false;
+    }
+    tooLong_ = input_.fail();
+    if (tooLong_) {
+        input_.clear();
+        input_.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+        text_.clear();
+    } else {
+        if (!input_.eof()) {
+            --length;  // the line break, counted but not stored
+        }
+        text_.assign(buffer_.data(), static_cast<std::size_t>(length));
+    }
+    ++number_;
+    return true;
+}
+
+}  // namespace quodrill
