@@ -1,8 +1,15 @@
 #include "headless/line_reader.h"
 
 #include <limits>
+#include <string_view>
 
 namespace quodrill {
+
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+}  // namespace
 
 bool LineReader::next() {
     // Stores at most kLongestLine bytes; fails with none read at the end of the input, and with
@@ -24,6 +31,9 @@ bool LineReader::next() {
         text_.assign(buffer_.data(), static_cast<std::size_t>(length));
     }
     ++number_;
+    if (number_ == 1 && text_.starts_with(kByteOrderMark)) {
+        text_.erase(0, kByteOrderMark.size());
+    }
     return true;
 }
 

@@ -21,7 +21,8 @@ class LineReader {
     // the caller as the stream reports it.
     bool next();
 
-    // The line without its line break; empty for a line longer than kLongestLine bytes.
+    // The line without its line break, and without a UTF-8 byte order mark that opens the
+    // input; empty for a line longer than kLongestLine bytes.
     const std::string& text() const { return text_; }
     bool tooLong() const { return tooLong_; }
     long number() const { return number_; }  // 1 for the first line

@@ -48,6 +48,11 @@ std::string figures(long passes, long guesses, long restarts, double seconds) {
            counted(restarts, "restart", "restarts") + ", " + milliseconds(seconds);
 }
 
+// A line with no cell, such as a blank line or a line of a drawn grid, is no puzzle to solve.
+bool holdsNoCell(const std::string& line, const PuzzleText& read) {
+    return isBlankLine(line) || (read.cellCount == 0 && read.strayAt == std::string_view::npos);
+}
+
 // Why a line is not a puzzle.
 std::string refusal(const std::string& line, const PuzzleText& read) {
     if (read.strayAt == std::string_view::npos) {
@@ -94,8 +99,11 @@ class Solver {
                 ++totals_.puzzles;
                 errors_ << "quodrill: " << where << ": longer than " << kLongestLine
                         << " bytes, not a puzzle\n";
-            } else if (!isBlankLine(lines.text())) {
-                solveLine(lines.text(), where);
+                continue;
+            }
+            const PuzzleText read = parsePuzzleText(lines.text());
+            if (!holdsNoCell(lines.text(), read)) {
+                solveLine(lines.text(), read, where);
             }
         }
     }
@@ -113,9 +121,8 @@ class Solver {
     bool allSolved() const { return totals_.solved == totals_.puzzles; }
 
   private:
-    void solveLine(const std::string& line, const std::string& where) {
+    void solveLine(const std::string& line, const PuzzleText& read, const std::string& where) {
         ++totals_.puzzles;
-        const PuzzleText read = parsePuzzleText(line);
         if (!read) {
             errors_ << "quodrill: " << where << ": " << refusal(line, read) << '\n';
             return;

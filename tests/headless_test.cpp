@@ -129,15 +129,16 @@ TEST(HeadlessSolver, PrintsTheExamplesSolutionsTheSameWayRunAfterRun) {
 TEST(HeadlessSolver, GivesAReasonALineForEachPuzzleNotSolvedAndGoesOn) {
     const std::string good = oneLine(kExamplePuzzles[3].rows);
     std::string repeated = good;
-    repeated[1] = repeated[0];                                        // two 1s in the first row
-    const std::string input = good + "\n" +                           // line 1
-                              "  \t\r\n" +                            // line 2: skipped
-                              good.substr(1) + "\n" +                 // line 3
-                              good + "5\n" +                          // line 4
-                              "test4\n" +                             // line 5
-                              repeated + "\r\n" +                     // line 6
-                              good + std::string(4016, ' ') + "\n" +  // line 7: too long
-                              oneLine(kNoSolutionRows)  // line 8, without a line break
+    repeated[1] = repeated[0];                                // two 1s in the first row
+    const std::string input = "\xEF\xBB\xBF" + good + "\n" +  // line 1, after a byte order mark
+                              "  \t\r\n" +                    // line 2: skipped
+                              good.substr(1) + "\n" +         // line 3
+                              good + "5\n" +                  // line 4
+                              "test4\n" +                     // line 5
+                              repeated + "\r\n" +             // line 6
+                              "------+------+------\n" +      // line 7: skipped
+                              good + std::string(4016, ' ') + "\n" +  // line 8: too long
+                              oneLine(kNoSolutionRows)  // line 9, without a line break
         ;
     const SolveRun run = solve({"--max-guesses", "20", "--stats"}, input);
     EXPECT_EQ(run.status, kSomeNotSolved);
@@ -148,8 +149,8 @@ TEST(HeadlessSolver, GivesAReasonALineForEachPuzzleNotSolvedAndGoesOn) {
               "for a blank)\n"
               "quodrill: standard input line 6: refused at Start: a digit repeats in a row, "
               "column or box\n"
-              "quodrill: standard input line 7: longer than 4096 bytes, not a puzzle\n"
-              "quodrill: standard input line 8: no solution within 20 guesses\n");
+              "quodrill: standard input line 8: longer than 4096 bytes, not a puzzle\n"
+              "quodrill: standard input line 9: no solution within 20 guesses\n");
     const std::vector<std::string> lines = run.outputLines();
     ASSERT_EQ(lines.size(), 5u) << run.output;
     EXPECT_TRUE(isSolvedGrid(gridOf(lines[0])));
@@ -158,7 +159,7 @@ TEST(HeadlessSolver, GivesAReasonALineForEachPuzzleNotSolvedAndGoesOn) {
         lines[2].starts_with("standard input line 6: refused at Start: a digit repeats "
                              "in a row, column or box, 0 passes, 0 guesses, 0 restarts, "))
         << lines[2];
-    EXPECT_TRUE(lines[3].starts_with("standard input line 8: no solution within 20 guesses, "))
+    EXPECT_TRUE(lines[3].starts_with("standard input line 9: no solution within 20 guesses, "))
         << lines[3];
     EXPECT_NE(lines[3].find(", 20 guesses, 20 restarts, "), std::string::npos) << lines[3];
     EXPECT_TRUE(lines[4].starts_with("total: 7 puzzles, 1 solved, ")) << lines[4];
