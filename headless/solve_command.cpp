@@ -71,14 +71,14 @@ std::string refusal(const std::string& line, const PuzzleText& read) {
            " is not a cell (a digit, or '.' for a blank)";
 }
 
-std::string outcome(SolveEnd end, int maxGuesses) {
+std::string outcome(SolveEnd end, int guesses) {
     switch (end) {
         case SolveEnd::Solved:
             return "solved";
         case SolveEnd::Refused:
             return "refused at Start: a digit repeats in a row, column or box";
         case SolveEnd::GuessLimit:
-            return "no solution within " + std::to_string(maxGuesses) + " guesses";
+            return "gave up after " + counted(guesses, "guess", "guesses");
         case SolveEnd::Unsolved:
             break;
     }
@@ -133,15 +133,14 @@ class Solver {
             ++totals_.solved;
             output_ << solve.grid << '\n';
         } else {
-            errors_ << "quodrill: " << where << ": " << outcome(solve.end, options_.maxGuesses)
-                    << '\n';
+            errors_ << "quodrill: " << where << ": " << outcome(solve.end, solve.guesses) << '\n';
         }
         totals_.passes += solve.passes;
         totals_.guesses += solve.guesses;
         totals_.restarts += solve.restarts;
         totals_.seconds += solve.seconds;
         if (options_.stats) {
-            output_ << where << ": " << outcome(solve.end, options_.maxGuesses) << ", "
+            output_ << where << ": " << outcome(solve.end, solve.guesses) << ", "
                     << figures(solve.passes, solve.guesses, solve.restarts, solve.seconds) << '\n';
         }
         output_.flush();

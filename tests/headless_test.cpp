@@ -150,7 +150,7 @@ TEST(HeadlessSolver, GivesAReasonALineForEachPuzzleNotSolvedAndGoesOn) {
               "quodrill: standard input line 6: refused at Start: a digit repeats in a row, "
               "column or box\n"
               "quodrill: standard input line 8: longer than 4096 bytes, not a puzzle\n"
-              "quodrill: standard input line 9: no solution within 20 guesses\n");
+              "quodrill: standard input line 9: gave up after 20 guesses\n");
     const std::vector<std::string> lines = run.outputLines();
     ASSERT_EQ(lines.size(), 5u) << run.output;
     EXPECT_TRUE(isSolvedGrid(gridOf(lines[0])));
@@ -159,7 +159,7 @@ TEST(HeadlessSolver, GivesAReasonALineForEachPuzzleNotSolvedAndGoesOn) {
         lines[2].starts_with("standard input line 6: refused at Start: a digit repeats "
                              "in a row, column or box, 0 passes, 0 guesses, 0 restarts, "))
         << lines[2];
-    EXPECT_TRUE(lines[3].starts_with("standard input line 9: no solution within 20 guesses, "))
+    EXPECT_TRUE(lines[3].starts_with("standard input line 9: gave up after 20 guesses, "))
         << lines[3];
     EXPECT_NE(lines[3].find(", 20 guesses, 20 restarts, "), std::string::npos) << lines[3];
     EXPECT_TRUE(lines[4].starts_with("total: 7 puzzles, 1 solved, ")) << lines[4];
