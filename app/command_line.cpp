@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/window_start.h"
+#include "headless/checked_output.h"
 #include "headless/solve_command.h"
 
 namespace quodrill {
@@ -42,18 +43,18 @@ std::string usageText() {
            "  --version        print the version\n"
            "\n"
            "Exit status: 0 when every puzzle was solved, 1 when some were not, 2 for a wrong\n"
-           "option or a file that cannot be read.\n";
+           "option, a file that cannot be read or output that cannot be written.\n";
 }
 
 int runCommandLine(int argc, char** argv) {
     std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
     if (hasOption(arguments, "--help")) {
         std::cout << usageText();
-        return 0;
+        return flushOutput(std::cout, std::cerr) ? 0 : kWriteError;
     }
     if (hasOption(arguments, "--version")) {
         std::cout << "quodrill " QUODRILL_VERSION "\n";
-        return 0;
+        return flushOutput(std::cout, std::cerr) ? 0 : kWriteError;
     }
     if (hasOption(arguments, "--solve")) {
         arguments.erase(std::find(arguments.begin(), arguments.end(), "--solve"));

@@ -10,6 +10,7 @@
 #include <memory>
 #include <ostream>
 
+#include "headless/checked_output.h"
 #include "headless/line_reader.h"
 #include "headless/puzzle_solve.h"
 #include "headless/solve_options.h"
@@ -90,10 +91,11 @@ class Solver {
     Solver(const SolveOptions& options, std::ostream& output, std::ostream& errors)
         : options_(options), output_(output), errors_(errors) {}
 
-    // Solves every puzzle of `input`, whose lines are named "<name> line N" in messages.
+    // Solves every puzzle of `input`, whose lines are named "<name> line N" in messages, until
+    // its end or a failed write.
     void solveLines(std::istream& input, const std::string& name) {
         LineReader lines(input);
-        while (lines.next()) {
+        while (!writeFailed_ && lines.next()) {
             const std::string where = name + " line " + std::to_string(lines.number());
             if (lines.tooLong()) {
                 ++totals_.puzzles;
@@ -109,16 +111,20 @@ class Solver {
     }
 
     void reportTotals() {
+        if (writeFailed_) {
+            return;
+        }
         if (options_.stats) {
             output_ << "total: " << counted(totals_.puzzles, "puzzle", "puzzles") << ", "
                     << totals_.solved << " solved, "
                     << figures(totals_.passes, totals_.guesses, totals_.restarts, totals_.seconds)
                     << '\n';
         }
-        output_.flush();
+        writeFailed_ = !flushOutput(output_, errors_);
     }
 
     bool allSolved() const { return totals_.solved == totals_.puzzles; }
+    bool writeFailed() const { return writeFailed_; }
 
   private:
     void solveLine(const std::string& line, const PuzzleText& read, const std::string& where) {
@@ -143,7 +149,7 @@ class Solver {
             output_ << where << ": " << outcome(solve.end, solve.guesses) << ", "
                     << figures(solve.passes, solve.guesses, solve.restarts, solve.seconds) << '\n';
         }
-        output_.flush();
+        writeFailed_ = !flushOutput(output_, errors_);
     }
 
     // A fresh generator for every puzzle, so that a puzzle is solved the same way wherever it
@@ -159,6 +165,7 @@ class Solver {
     std::ostream& output_;
     std::ostream& errors_;
     Totals totals_;
+    bool writeFailed_ = false;
 };
 
 // Why a file cannot be read, or an empty text when it can be.
@@ -193,6 +200,9 @@ int runSolveCommand(const std::vector<std::string>& arguments, std::istream& inp
     for (const std::string& file : files) {
         if (file == "-") {
             solver.solveLines(input, "standard input");
+            if (solver.writeFailed()) {
+                return kWriteError;
+            }
             if (input.bad()) {
                 errors << "quodrill: cannot read standard input to its end\n";
                 readError = true;
@@ -206,12 +216,18 @@ int runSolveCommand(const std::vector<std::string>& arguments, std::istream& inp
             continue;
         }
         solver.solveLines(stream, file);
+        if (solver.writeFailed()) {
+            return kWriteError;
+        }
         if (stream.bad()) {
             errors << "quodrill: cannot read " << file << " to its end\n";
             readError = true;
         }
     }
     solver.reportTotals();
+    if (solver.writeFailed()) {
+        return kWriteError;
+    }
     if (readError) {
         return kUsageOrReadError;
     }
