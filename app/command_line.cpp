@@ -43,7 +43,7 @@ std::string usageText() {
            "  --version        print the version\n"
            "\n"
            "Exit status: 0 when every puzzle was solved, 1 when some were not, 2 for a wrong\n"
-           "option, a file that cannot be read or output that cannot be written.\n";
+           "option, an input that cannot be read or output that cannot be written.\n";
 }
 
 int runCommandLine(int argc, char** argv) {
@@ -58,7 +58,8 @@ int runCommandLine(int argc, char** argv) {
     }
     if (hasOption(arguments, "--solve")) {
         arguments.erase(std::find(arguments.begin(), arguments.end(), "--solve"));
-        std::ios::sync_with_stdio(false);  // buffered standard streams of their own: fast reads
+        // Buffered standard streams of their own: fast reads, and a failed read with its reason.
+        std::ios::sync_with_stdio(false);
         return runSolveCommand(arguments, std::cin, std::cout, std::cerr);
     }
     return runWindow(argc, argv);

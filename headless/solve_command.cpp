@@ -92,7 +92,7 @@ class Solver {
         : options_(options), output_(output), errors_(errors) {}
 
     // Solves every puzzle of `input`, whose lines are named "<name> line N" in messages, until
-    // its end or a failed write.
+    // its end or a failed write. A failed read comes out as the stream's exception.
     void solveLines(std::istream& input, const std::string& name) {
         LineReader lines(input);
         while (!writeFailed_ && lines.next()) {
@@ -168,7 +168,18 @@ class Solver {
     bool writeFailed_ = false;
 };
 
-// Why a file cannot be read, or an empty text when it can be.
+// Solves the lines of `input`; returns why it could not be read to its end, or an empty text.
+std::string solveInput(Solver& solver, std::istream& input, const std::string& name) {
+    try {
+        input.exceptions(std::ios::badbit);  // a failed read comes with its reason
+        solver.solveLines(input, name);
+    } catch (const std::ios_base::failure& failure) {
+        return failure.code().message();
+    }
+    return {};
+}
+
+// Why a file cannot be opened, or an empty text when it can be.
 std::string unreadable(const std::string& file, std::ifstream& stream) {
     struct stat info {};
     if (::stat(file.c_str(), &info) != 0) {
@@ -198,29 +209,22 @@ int runSolveCommand(const std::vector<std::string>& arguments, std::istream& inp
     Solver solver(parsed.options, output, errors);
     bool readError = false;
     for (const std::string& file : files) {
+        const std::string name = file == "-" ? "standard input" : file;
+        std::string why;
         if (file == "-") {
-            solver.solveLines(input, "standard input");
-            if (solver.writeFailed()) {
-                return kWriteError;
+            why = solveInput(solver, input, name);
+        } else {
+            std::ifstream stream;
+            why = unreadable(file, stream);
+            if (why.empty()) {
+                why = solveInput(solver, stream, name);
             }
-            if (input.bad()) {
-                errors << "quodrill: cannot read standard input to its end\n";
-                readError = true;
-            }
-            continue;
         }
-        std::ifstream stream;
-        if (const std::string why = unreadable(file, stream); !why.empty()) {
-            errors << "quodrill: cannot read " << file << ": " << why << '\n';
-            readError = true;
-            continue;
-        }
-        solver.solveLines(stream, file);
         if (solver.writeFailed()) {
             return kWriteError;
         }
-        if (stream.bad()) {
-            errors << "quodrill: cannot read " << file << " to its end\n";
+        if (!why.empty()) {
+            errors << "quodrill: cannot read " << name << ": " << why << '\n';
             readError = true;
         }
     }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The program as a command-line solver, started without a display: the examples' solutions the
 # same way twice with one seed, a reason and status 1 for a bad line, status 2 for a wrong
-# option or a failed write, and the version.
+# option, a failed write or an unreadable input, and the version.
 # Usage: solve_program_test.sh <program> <puzzle file of the nine examples> <version>
 set -uo pipefail
 program=$1
@@ -30,7 +30,7 @@ status=$?
 status=$?
 [ "$status" -eq 2 ] || fail "--seed seven gave status $status"
 
-# A failed write: the reason on standard error and status 2.
+# A failed write or an input that cannot be read: the reason on standard error and status 2.
 said=$(mktemp)
 many=$(mktemp)
 trap 'rm -f "$said" "$many"' EXIT
@@ -47,6 +47,9 @@ refused "--solve >/dev/full" "$full" --solve <"$puzzles" >/dev/full
 refused "--solve >&-" "quodrill: write error: Bad file descriptor" --solve <"$puzzles" >&-
 refused "--help >/dev/full" "$full" --help >/dev/full
 refused "--version >/dev/full" "$full" --version >/dev/full
+refused "--solve <&-" "quodrill: cannot read standard input: Bad file descriptor" --solve <&-
+refused "--solve <folder" "quodrill: cannot read standard input: Is a directory" \
+    --solve <"$(dirname "$puzzles")"
 # With SIGPIPE ignored, the first write after the reader has gone ends the run.
 yes "$(head -n 1 "$puzzles")" | head -n 3000 >"$many"
 (trap '' PIPE; "$program" --solve "$many" 2>"$said" | head -n 1 >/dev/null; exit "${PIPESTATUS[0]}")
