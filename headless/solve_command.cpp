@@ -152,8 +152,8 @@ class Solver {
         writeFailed_ = !flushOutput(output_, errors_);
     }
 
-    // A fresh generator for every puzzle, so that a puzzle is solved the same way wherever it
-    // stands in the input.
+    // A fresh generator for every puzzle: with a seed, a puzzle is solved the same way wherever
+    // it stands in the input.
     std::unique_ptr<RandomSource> makeRandom() const {
         if (options_.seed) {
             return std::make_unique<SeededRandom>(*options_.seed);
