@@ -6,6 +6,7 @@
 #include <array>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -68,6 +69,17 @@ SolveRun solve(const std::vector<std::string>& arguments, const std::string& inp
     return solve(arguments, in);
 }
 
+// The passes, guesses and restarts of a --stats line.
+std::array<long, 3> figuresOf(const std::string& line) {
+    static const std::regex figures(R"((\d+) pass(es)?, (\d+) guess(es)?, (\d+) restarts?, )");
+    std::smatch match;
+    if (!std::regex_search(line, match, figures)) {
+        ADD_FAILURE() << "no figures in: " << line;
+        return {-1, -1, -1};
+    }
+    return {std::stol(match.str(1)), std::stol(match.str(3)), std::stol(match.str(5))};
+}
+
 // `size` zero bytes with no line break, made as they are read and kept nowhere.
 class ZeroBytes : public std::streambuf {
   public:
@@ -96,18 +108,30 @@ GridArray gridOf(const std::string& digits) {
 }
 
 TEST(HeadlessSolver, PrintsTheExamplesSolutionsTheSameWayRunAfterRun) {
-    const SolveRun first = solve({"--seed", "7"}, examplesInput());
+    const SolveRun first = solve({"--seed", "7", "--stats"}, examplesInput());
     EXPECT_EQ(first.status, kAllSolved);
     EXPECT_EQ(first.errors, "");
     const std::vector<std::string> lines = first.outputLines();
-    ASSERT_EQ(lines.size(), 9u);
+    ASSERT_EQ(lines.size(), 19u);
+    std::array<long, 3> sums{};
     for (std::size_t e = 0; e < 9; ++e) {
-        ASSERT_EQ(lines[e].size(), 81u);
-        const GridArray grid = gridOf(lines[e]);
-        EXPECT_TRUE(isSolvedGrid(grid)) << lines[e];
-        EXPECT_TRUE(keepsGivens(grid, kExamplePuzzles[e].rows)) << lines[e];
+        const std::string& grid = lines[2 * e];
+        ASSERT_EQ(grid.size(), 81u);
+        EXPECT_TRUE(isSolvedGrid(gridOf(grid))) << grid;
+        EXPECT_TRUE(keepsGivens(gridOf(grid), kExamplePuzzles[e].rows)) << grid;
+        const std::array<long, 3> figures = figuresOf(lines[2 * e + 1]);
+        for (std::size_t f = 0; f < 3; ++f) {
+            sums[f] += figures[f];
+        }
     }
-    EXPECT_EQ(solve({"--seed=7", "-"}, examplesInput()).output, first.output);
+    EXPECT_GT(sums[1], 0);  // some examples need guesses, which differ from seed to seed
+    EXPECT_EQ(figuresOf(lines[18]), sums) << lines[18];
+
+    // The same figures run after run, all but the times.
+    const std::regex times(R"(\d+\.\d+ ms)");
+    const SolveRun again = solve({"--stats", "--seed=7", "-"}, examplesInput());
+    EXPECT_EQ(std::regex_replace(again.output, times, "ms"),
+              std::regex_replace(first.output, times, "ms"));
 
     // The same seed makes the same guesses; another seed other ones.
     const std::string test9 = oneLine(kExamplePuzzles[8].rows);
@@ -191,6 +215,12 @@ TEST(HeadlessSolver, UsageErrorsAndUnreadableFilesExitWithTwo) {
         EXPECT_EQ(run.output, "") << wrong[0];
         EXPECT_TRUE(run.errors.starts_with("quodrill: ")) << run.errors;
         EXPECT_TRUE(run.errors.ends_with("\nTry 'quodrill --help'.\n")) << run.errors;
+    }
+    // The largest values, next to the refused ones above.
+    for (const std::vector<std::string>& largest : std::vector<std::vector<std::string>>{
+             {"--max-guesses", "32767"}, {"--seed=18446744073709551615"}}) {
+        const SolveRun run = solve(largest, oneLine(kExamplePuzzles[0].rows));
+        EXPECT_EQ(run.status, kAllSolved) << largest[0] << run.errors;
     }
 
     // A file that cannot be read is named with the reason; the files after it are solved.
