@@ -8,6 +8,7 @@
 #include "app/display_check.h"
 #include "app/window_arguments.h"
 #include "app/window_launch.h"
+#include "headless/checked_output.h"
 #include "headless/solve_command.h"
 
 namespace quodrill {
@@ -52,22 +53,24 @@ std::string usageText() {
            "\n"
            "Exit status: 2 for a wrong option. With the window, 0 when it is closed, 1 when\n"
            "there is no display to show it on or the window program cannot be started. With\n"
-           "--solve, 0 when every puzzle was solved, 1 when some were not, 2 for a file that\n"
-           "cannot be read.\n";
+           "--solve, 0 when every puzzle was solved, 1 when some were not, 2 for an input\n"
+           "that cannot be read or output that cannot be written.\n";
 }
 
 int runCommandLine(int argc, char** argv) {
     std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
     if (hasOption(arguments, "--help") || hasOption(arguments, "-h")) {
         std::cout << usageText();
-        return 0;
+        return flushOutput(std::cout, std::cerr) ? 0 : kWriteError;
     }
     if (hasOption(arguments, "--version")) {
         std::cout << "quodrill " QUODRILL_VERSION "\n";
-        return 0;
+        return flushOutput(std::cout, std::cerr) ? 0 : kWriteError;
     }
     if (hasOption(arguments, "--solve")) {
         arguments.erase(std::find(arguments.begin(), arguments.end(), "--solve"));
+        // Buffered standard streams of their own: fast reads, and a failed read with its reason.
+        std::ios::sync_with_stdio(false);
         return runSolveCommand(arguments, std::cin, std::cout, std::cerr);
     }
     const WindowArguments window = parseWindowArguments(arguments);

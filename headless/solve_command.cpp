@@ -10,6 +10,8 @@
 #include <memory>
 #include <ostream>
 
+#include "headless/checked_output.h"
+#include "headless/line_reader.h"
 #include "headless/puzzle_solve.h"
 #include "headless/solve_options.h"
 #include "sources/puzzle_text.h"
@@ -47,6 +49,11 @@ std::string figures(long passes, long guesses, long restarts, double seconds) {
            counted(restarts, "restart", "restarts") + ", " + milliseconds(seconds);
 }
 
+// A line with no cell, such as a blank line or a line of a drawn grid, is no puzzle to solve.
+bool holdsNoCell(const std::string& line, const PuzzleText& read) {
+    return isBlankLine(line) || (read.cellCount == 0 && read.strayAt == std::string_view::npos);
+}
+
 // Why a line is not a puzzle.
 std::string refusal(const std::string& line, const PuzzleText& read) {
     if (read.strayAt == std::string_view::npos) {
@@ -65,14 +72,14 @@ std::string refusal(const std::string& line, const PuzzleText& read) {
            " is not a cell (a digit, or '.' for a blank)";
 }
 
-std::string outcome(SolveEnd end, int maxGuesses) {
+std::string outcome(SolveEnd end, int guesses) {
     switch (end) {
         case SolveEnd::Solved:
             return "solved";
         case SolveEnd::Refused:
             return "refused at Start: a digit repeats in a row, column or box";
         case SolveEnd::GuessLimit:
-            return "no solution within " + std::to_string(maxGuesses) + " guesses";
+            return "gave up after " + counted(guesses, "guess", "guesses");
         case SolveEnd::NoGuessFinishes:
             return "no single guess completes it";
         case SolveEnd::Unsolved:
@@ -102,34 +109,44 @@ class Solver {
     Solver(const SolveOptions& options, std::ostream& output, std::ostream& errors)
         : options_(options), output_(output), errors_(errors) {}
 
-    // Solves every puzzle of `input`, whose lines are named "<name> line N" in messages.
+    // Solves every puzzle of `input`, whose lines are named "<name> line N" in messages, until
+    // its end or a failed write. A failed read comes out as the stream's exception.
     void solveLines(std::istream& input, const std::string& name) {
-        std::string line;
-        long number = 0;
-        while (std::getline(input, line)) {
-            ++number;
-            if (!isBlankLine(line)) {
-                solveLine(line, name + " line " + std::to_string(number));
+        LineReader lines(input);
+        while (!writeFailed_ && lines.next()) {
+            const std::string where = name + " line " + std::to_string(lines.number());
+            if (lines.tooLong()) {
+                ++totals_.puzzles;
+                errors_ << "quodrill: " << where << ": longer than " << kLongestLine
+                        << " bytes, not a puzzle\n";
+                continue;
+            }
+            const PuzzleText read = parsePuzzleText(lines.text());
+            if (!holdsNoCell(lines.text(), read)) {
+                solveLine(lines.text(), read, where);
             }
         }
     }
 
     void reportTotals() {
+        if (writeFailed_) {
+            return;
+        }
         if (options_.stats) {
             output_ << "total: " << counted(totals_.puzzles, "puzzle", "puzzles") << ", "
                     << totals_.solved << " solved, "
                     << figures(totals_.passes, totals_.guesses, totals_.restarts, totals_.seconds)
                     << '\n';
         }
-        output_.flush();
+        writeFailed_ = !flushOutput(output_, errors_);
     }
 
     bool allSolved() const { return totals_.solved == totals_.puzzles; }
+    bool writeFailed() const { return writeFailed_; }
 
   private:
-    void solveLine(const std::string& line, const std::string& where) {
+    void solveLine(const std::string& line, const PuzzleText& read, const std::string& where) {
         ++totals_.puzzles;
-        const PuzzleText read = parsePuzzleText(line);
         if (!read) {
             errors_ << "quodrill: " << where << ": " << refusal(line, read) << '\n';
             return;
@@ -143,23 +160,22 @@ class Solver {
             ++totals_.solved;
             output_ << solve.grid << '\n';
         } else {
-            errors_ << "quodrill: " << where << ": " << outcome(solve.end, options_.maxGuesses)
-                    << '\n';
+            errors_ << "quodrill: " << where << ": " << outcome(solve.end, solve.guesses) << '\n';
         }
         totals_.passes += solve.passes;
         totals_.guesses += solve.guesses;
         totals_.restarts += solve.restarts;
         totals_.seconds += solve.seconds;
         if (options_.stats) {
-            output_ << where << ": " << outcome(solve.end, options_.maxGuesses) << ", "
+            output_ << where << ": " << outcome(solve.end, solve.guesses) << ", "
                     << figures(solve.passes, solve.guesses, solve.restarts, solve.seconds)
                     << chanceText(solve.chance) << '\n';
         }
-        output_.flush();
+        writeFailed_ = !flushOutput(output_, errors_);
     }
 
-    // A fresh generator for every puzzle, so that a puzzle is solved the same way wherever it
-    // stands in the input.
+    // A fresh generator for every puzzle: with a seed, a puzzle is solved the same way wherever
+    // it stands in the input.
     std::unique_ptr<RandomSource> makeRandom() const {
         if (options_.seed) {
             return std::make_unique<SeededRandom>(*options_.seed);
@@ -172,9 +188,21 @@ class Solver {
     std::ostream& output_;
     std::ostream& errors_;
     Totals totals_;
+    bool writeFailed_ = false;
 };
 
-// Why a file cannot be read, or an empty text when it can be.
+// Solves the lines of `input`; returns why it could not be read to its end, or an empty text.
+std::string solveInput(Solver& solver, std::istream& input, const std::string& name) {
+    try {
+        input.exceptions(std::ios::badbit);  // a failed read comes with its reason
+        solver.solveLines(input, name);
+    } catch (const std::ios_base::failure& failure) {
+        return failure.code().message();
+    }
+    return {};
+}
+
+// Why a file cannot be opened, or an empty text when it can be.
 std::string unreadable(const std::string& file, std::ifstream& stream) {
     struct stat info {};
     if (::stat(file.c_str(), &info) != 0) {
@@ -204,27 +232,29 @@ int runSolveCommand(const std::vector<std::string>& arguments, std::istream& inp
     Solver solver(parsed.options, output, errors);
     bool readError = false;
     for (const std::string& file : files) {
+        const std::string name = file == "-" ? "standard input" : file;
+        std::string why;
         if (file == "-") {
-            solver.solveLines(input, "standard input");
-            if (input.bad()) {
-                errors << "quodrill: cannot read standard input to its end\n";
-                readError = true;
+            why = solveInput(solver, input, name);
+        } else {
+            std::ifstream stream;
+            why = unreadable(file, stream);
+            if (why.empty()) {
+                why = solveInput(solver, stream, name);
             }
-            continue;
         }
-        std::ifstream stream;
-        if (const std::string why = unreadable(file, stream); !why.empty()) {
-            errors << "quodrill: cannot read " << file << ": " << why << '\n';
-            readError = true;
-            continue;
+        if (solver.writeFailed()) {
+            return kWriteError;
         }
-        solver.solveLines(stream, file);
-        if (stream.bad()) {
-            errors << "quodrill: cannot read " << file << " to its end\n";
+        if (!why.empty()) {
+            errors << "quodrill: cannot read " << name << ": " << why << '\n';
             readError = true;
         }
     }
     solver.reportTotals();
+    if (solver.writeFailed()) {
+        return kWriteError;
+    }
     if (readError) {
         return kUsageOrReadError;
     }

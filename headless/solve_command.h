@@ -12,9 +12,11 @@ namespace quodrill {
 constexpr int kAllSolved = 0;
 constexpr int kSomeNotSolved = 1;
 constexpr int kUsageOrReadError = 2;
+constexpr int kWriteError = 2;  // standard output refused a write: the run stops there
 
 // Runs the solver with the arguments that follow `--solve`; reads `input` for "-" or when no
-// file is named. Grids (and with --stats the figures) go to `output`, reasons to `errors`.
+// file is named. Grids (and with --stats the figures) go to `output`, reasons to `errors`; the
+// first write to `output` that fails ends the run.
 int runSolveCommand(const std::vector<std::string>& arguments, std::istream& input,
                     std::ostream& output, std::ostream& errors);
 

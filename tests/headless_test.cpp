@@ -3,10 +3,12 @@
 #include <unistd.h>
 
 #include <gtest/gtest.h>
+#include <array>
 #include <bit>
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -18,6 +20,7 @@
 #include "sources/examples.h"
 #include "tests/reliability/hard_puzzles.h"
 #include "tests/support/grids.h"
+#include "tests/support/process_memory.h"
 #include "tests/support/puzzle_generator.h"
 #include "tests/support/replayable_random.h"
 
@@ -57,8 +60,7 @@ struct SolveRun {
     }
 };
 
-SolveRun solve(const std::vector<std::string>& arguments, const std::string& input = "") {
-    std::istringstream in(input);
+SolveRun solve(const std::vector<std::string>& arguments, std::istream& in) {
     std::ostringstream out;
     std::ostringstream err;
     SolveRun run;
@@ -67,6 +69,38 @@ SolveRun solve(const std::vector<std::string>& arguments, const std::string& inp
     run.errors = err.str();
     return run;
 }
+
+SolveRun solve(const std::vector<std::string>& arguments, const std::string& input = "") {
+    std::istringstream in(input);
+    return solve(arguments, in);
+}
+
+// The passes, guesses and restarts of a --stats line.
+std::array<long, 3> figuresOf(const std::string& line) {
+    static const std::regex figures(R"((\d+) pass(es)?, (\d+) guess(es)?, (\d+) restarts?, )");
+    std::smatch match;
+    if (!std::regex_search(line, match, figures)) {
+        ADD_FAILURE() << "no figures in: " << line;
+        return {-1, -1, -1};
+    }
+    return {std::stol(match.str(1)), std::stol(match.str(3)), std::stol(match.str(5))};
+}
+
+// `size` zero bytes with no line break, made as they are read and kept nowhere.
+class ZeroBytes : public std::streambuf {
+  public:
+    explicit ZeroBytes(std::size_t size) : left_(size) {}
+
+  private:
+    int_type underflow() override {
+        const std::size_t next = std::min(left_, chunk_.size());
+        left_ -= next;
+        setg(chunk_.data(), chunk_.data(), chunk_.data() + next);
+        return next == 0 ? traits_type::eof() : 0;
+    }
+    std::array<char, 1 << 16> chunk_{};
+    std::size_t left_;
+};
 
 // The 81 digits of a grid line as a grid, to check it against the puzzle.
 GridArray gridOf(const std::string& digits) {
@@ -80,18 +114,30 @@ GridArray gridOf(const std::string& digits) {
 }
 
 TEST(HeadlessSolver, PrintsTheExamplesSolutionsTheSameWayRunAfterRun) {
-    const SolveRun first = solve({"--seed", "7"}, examplesInput());
+    const SolveRun first = solve({"--seed", "7", "--stats"}, examplesInput());
     EXPECT_EQ(first.status, kAllSolved);
     EXPECT_EQ(first.errors, "");
     const std::vector<std::string> lines = first.outputLines();
-    ASSERT_EQ(lines.size(), 9u);
+    ASSERT_EQ(lines.size(), 19u);
+    std::array<long, 3> sums{};
     for (std::size_t e = 0; e < 9; ++e) {
-        ASSERT_EQ(lines[e].size(), 81u);
-        const GridArray grid = gridOf(lines[e]);
-        EXPECT_TRUE(isSolvedGrid(grid)) << lines[e];
-        EXPECT_TRUE(keepsGivens(grid, kExamplePuzzles[e].rows)) << lines[e];
+        const std::string& grid = lines[2 * e];
+        ASSERT_EQ(grid.size(), 81u);
+        EXPECT_TRUE(isSolvedGrid(gridOf(grid))) << grid;
+        EXPECT_TRUE(keepsGivens(gridOf(grid), kExamplePuzzles[e].rows)) << grid;
+        const std::array<long, 3> figures = figuresOf(lines[2 * e + 1]);
+        for (std::size_t f = 0; f < 3; ++f) {
+            sums[f] += figures[f];
+        }
     }
-    EXPECT_EQ(solve({"--seed=7", "-"}, examplesInput()).output, first.output);
+    EXPECT_GT(sums[1], 0);  // some examples need guesses, which differ from seed to seed
+    EXPECT_EQ(figuresOf(lines[18]), sums) << lines[18];
+
+    // The same figures run after run, all but the times.
+    const std::regex times(R"(\d+\.\d+ ms)");
+    const SolveRun again = solve({"--stats", "--seed=7", "-"}, examplesInput());
+    EXPECT_EQ(std::regex_replace(again.output, times, "ms"),
+              std::regex_replace(first.output, times, "ms"));
 
     // The same seed makes the same guesses; another seed other ones.
     const std::string test9 = oneLine(kExamplePuzzles[8].rows);
@@ -114,16 +160,19 @@ TEST(HeadlessSolver, PrintsTheExamplesSolutionsTheSameWayRunAfterRun) {
 TEST(HeadlessSolver, GivesAReasonALineForEachPuzzleNotSolvedAndGoesOn) {
     const std::string good = oneLine(kExamplePuzzles[3].rows);
     std::string repeated = good;
-    repeated[1] = repeated[0];                          // two 1s in the first row
-    const std::string input = good + "\n" +             // line 1
-                              "  \t\r\n" +              // line 2: skipped
-                              good.substr(1) + "\n" +   // line 3
-                              good + "5\n" +            // line 4
-                              "test4\n" +               // line 5
-                              repeated + "\r\n" +       // line 6
-                              oneLine(kNoSolutionRows)  // line 7, without a line break
+    repeated[1] = repeated[0];                                // two 1s in the first row
+    const std::string input = "\xEF\xBB\xBF" + good + "\n" +  // line 1, after a byte order mark
+                              "  \t\r\n" +                    // line 2: skipped
+                              good.substr(1) + "\n" +         // line 3
+                              good + "5\n" +                  // line 4
+                              "test4\n" +                     // line 5
+                              repeated + "\r\n" +             // line 6
+                              "------+------+------\n" +      // line 7: skipped
+                              good + std::string(4016, ' ') + "\n" +  // line 8: too long
+                              oneLine(kNoSolutionRows) + "\n" +       // line 9
+                              oneLine(kSlowRows)  // line 10, without a line break
         ;
-    const SolveRun run = solve({"--max-guesses", "20", "--stats"}, input);
+    const SolveRun run = solve({"--max-guesses", "20", "--stats", "--seed", "7"}, input);
     EXPECT_EQ(run.status, kSomeNotSolved);
     EXPECT_EQ(run.errors,
               "quodrill: standard input line 3: not 81 cells (found 80)\n"
@@ -132,20 +181,34 @@ TEST(HeadlessSolver, GivesAReasonALineForEachPuzzleNotSolvedAndGoesOn) {
               "for a blank)\n"
               "quodrill: standard input line 6: refused at Start: a digit repeats in a row, "
               "column or box\n"
-              "quodrill: standard input line 7: no single guess completes it\n");
+              "quodrill: standard input line 8: longer than 4096 bytes, not a puzzle\n"
+              "quodrill: standard input line 9: no single guess completes it\n"
+              "quodrill: standard input line 10: gave up after 20 guesses\n");
     const std::vector<std::string> lines = run.outputLines();
-    ASSERT_EQ(lines.size(), 5u) << run.output;
+    ASSERT_EQ(lines.size(), 6u) << run.output;
     EXPECT_TRUE(isSolvedGrid(gridOf(lines[0])));
     EXPECT_TRUE(lines[1].starts_with("standard input line 1: solved, ")) << lines[1];
     EXPECT_TRUE(
         lines[2].starts_with("standard input line 6: refused at Start: a digit repeats "
                              "in a row, column or box, 0 passes, 0 guesses, 0 restarts, "))
         << lines[2];
-    EXPECT_TRUE(lines[3].starts_with("standard input line 7: no single guess completes it, "))
+    EXPECT_TRUE(lines[3].starts_with("standard input line 9: no single guess completes it, "))
         << lines[3];
     EXPECT_NE(lines[3].find(", 1 guess, 1 restart, "), std::string::npos) << lines[3];
     EXPECT_TRUE(lines[3].ends_with("; no single guess finishes it")) << lines[3];
-    EXPECT_TRUE(lines[4].starts_with("total: 6 puzzles, 1 solved, ")) << lines[4];
+    EXPECT_TRUE(lines[4].starts_with("standard input line 10: gave up after 20 guesses, "))
+        << lines[4];
+    EXPECT_NE(lines[4].find(", 20 guesses, 20 restarts, "), std::string::npos) << lines[4];
+    EXPECT_TRUE(lines[5].starts_with("total: 8 puzzles, 1 solved, ")) << lines[5];
+
+    // A line of 256 MiB without a line break is read to its end and never kept.
+    ZeroBytes zeros(std::size_t{256} << 20);
+    std::istream endless(&zeros);
+    const long peakBefore = processMemoryKiB("VmHWM:");
+    const SolveRun huge = solve({}, endless);
+    EXPECT_LT(processMemoryKiB("VmHWM:") - peakBefore, 16 * 1024);
+    EXPECT_EQ(huge.errors,
+              "quodrill: standard input line 1: longer than 4096 bytes, not a puzzle\n");
 }
 
 TEST(HeadlessSolver, UsageErrorsAndUnreadableFilesExitWithTwo) {
@@ -165,6 +228,12 @@ TEST(HeadlessSolver, UsageErrorsAndUnreadableFilesExitWithTwo) {
         EXPECT_EQ(run.output, "") << wrong[0];
         EXPECT_TRUE(run.errors.starts_with("quodrill: ")) << run.errors;
         EXPECT_TRUE(run.errors.ends_with("\nTry 'quodrill --help'.\n")) << run.errors;
+    }
+    // The largest values, next to the refused ones above.
+    for (const std::vector<std::string>& largest : std::vector<std::vector<std::string>>{
+             {"--max-guesses", "32767"}, {"--seed=18446744073709551615"}}) {
+        const SolveRun run = solve(largest, oneLine(kExamplePuzzles[0].rows));
+        EXPECT_EQ(run.status, kAllSolved) << largest[0] << run.errors;
     }
 
     // A file that cannot be read is named with the reason; the files after it are solved.

@@ -234,6 +234,26 @@ class MainWindowTest : public QObject {
         ops.setRowText(3, "12345678901");
         QCOMPARE(row(3)->text(), QStringLiteral("123456789"));
         QCOMPARE(ops.rowText(3), std::string("123456789"));
+        // A written text keeps what the box's length limit keeps: nine UTF-16 units, where a
+        // character of four UTF-8 bytes counts two, less a character cut in half.
+        const auto times = [](const std::string& text, int count) {
+            std::string repeated;
+            for (int i = 0; i < count; ++i) {
+                repeated += text;
+            }
+            return repeated;
+        };
+        for (const std::string& written :
+             {times("a", 10), times("é", 10), times("€", 10), times("😀", 9), times("😀", 5),
+              std::string("12345678😀"), std::string("1234567😀")}) {
+            QString kept = q(written).left(row(3)->maxLength());
+            if (kept.back().isHighSurrogate()) {
+                kept.chop(1);
+            }
+            ops.setRowText(3, written);
+            QCOMPARE(row(3)->text(), kept);
+            QCOMPARE(ops.rowText(3), kept.toStdString());
+        }
 
         typeRows(solvedRows());
         QTest::mouseClick(control<QPushButton>("SB"), Qt::LeftButton);

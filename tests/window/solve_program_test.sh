@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # The program's command line, started without a display. As a solver: the examples' solutions the
 # same way twice with one seed, a reason and status 1 for a bad line, status 2 for a wrong
-# option, and the version. For the window: the no-display message and status 1 when no display
-# is set or the one set does not answer; the usage and status 2 for an unknown option. None of
-# it loads a library of the window toolkit.
+# option, a failed write or an unreadable input, and the version. For the window: the
+# no-display message and status 1 when no display is set or the one set does not answer; the
+# usage and status 2 for an unknown option. None of it loads a library of the window toolkit.
 # Usage: solve_program_test.sh <program> <puzzle file of the nine examples> <version>
 set -uo pipefail
 program=$1
@@ -33,6 +33,33 @@ for solve in --solve ""; do
     status=$?
     [ "$status" -eq 2 ] || fail "$solve --seed seven gave status $status"
 done
+
+# A failed write or an input that cannot be read: the reason on standard error and status 2.
+said=$(mktemp)
+many=$(mktemp)
+trap 'rm -f "$said" "$many"' EXIT
+refused() { # <case> <expected standard error> <arguments...>, with the redirections of the call
+    local case=$1 expected=$2
+    shift 2
+    "$program" "$@" 2>"$said"
+    local status=$?
+    [ "$status" -eq 2 ] && [ "$(cat "$said")" = "$expected" ] ||
+        fail "$case gave status $status and said: $(cat "$said")" >&2
+}
+full="quodrill: write error: No space left on device"
+refused "--solve >/dev/full" "$full" --solve <"$puzzles" >/dev/full
+refused "--solve >&-" "quodrill: write error: Bad file descriptor" --solve <"$puzzles" >&-
+refused "--help >/dev/full" "$full" --help >/dev/full
+refused "--version >/dev/full" "$full" --version >/dev/full
+refused "--solve <&-" "quodrill: cannot read standard input: Bad file descriptor" --solve <&-
+refused "--solve <folder" "quodrill: cannot read standard input: Is a directory" \
+    --solve <"$(dirname "$puzzles")"
+# With SIGPIPE ignored, the first write after the reader has gone ends the run.
+yes "$(head -n 1 "$puzzles")" | head -n 3000 >"$many"
+(trap '' PIPE; "$program" --solve "$many" 2>"$said" | head -n 1 >/dev/null; exit "${PIPESTATUS[0]}")
+status=$?
+[ "$status" -eq 2 ] && [ "$(cat "$said")" = "quodrill: write error: Broken pipe" ] ||
+    fail "a reader that went away gave status $status and said: $(cat "$said")"
 
 [ "$("$program" --version)" = "quodrill $version" ] || fail "--version said: $("$program" --version)"
 "$program" --help | grep -q -- '--max-guesses N' || fail "--help does not tell --max-guesses"

@@ -1,0 +1,40 @@
+#include "headless/line_reader.h"
+
+#include <limits>
+#include <string_view>
+
+namespace quodrill {
+
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+}  // namespace
+
+bool LineReader::next() {
+    // Stores at most kLongestLine bytes; fails with none read at the end of the input, and with
+    // kLongestLine read when the line goes on.
+    input_.getline(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+    std::streamsize length = input_.gcount();
+    if (input_.bad() || (input_.fail() && length == 0)) {
+        return false;
+    }
+    tooLong_ = input_.fail();
+    if (tooLong_) {
+        input_.clear();
+        input_.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+        text_.clear();
+    } else {
+        if (!input_.eof()) {
+            --length;  // the line break, counted but not stored
+        }
+        text_.assign(buffer_.data(), static_cast<std::size_t>(length));
+    }
+    ++number_;
+    if (number_ == 1 && text_.starts_with(kByteOrderMark)) {
+        text_.erase(0, kByteOrderMark.size());
+    }
+    return true;
+}
+
+}  // namespace quodrill
