@@ -15,9 +15,14 @@ class PassCounter final : public PassObserver {
     int passes = 0;
 };
 
-// A blank cell without candidates: no step writes a cell that has none, so it stays blank and
-// the grid is never finished.
-bool hasDeadCell(const PuzzleState& state) {
+// Whether the grid can no longer be finished, at the end of a pass. No step writes a cell that
+// has no candidate, and every pass ends by taking all candidates from the filled cells: from then
+// on a filled cell keeps its digit (so a repeated digit stays) and a blank cell without
+// candidates stays blank.
+bool cannotFinish(const PuzzleState& state, const SolveBoard& board) {
+    if (board.unitsWithRepeats > 0) {
+        return true;
+    }
     for (int c = kFirst; c <= kLast; ++c) {
         for (int r = kFirst; r <= kLast; ++r) {
             if (state.Candidates[static_cast<std::size_t>(cellIndex(c, r))] == 0 &&
@@ -123,7 +128,7 @@ void GuessOutcomes::evaluate(int column, int row, int digit) {
     SolveBoard board = loadBoard(trial);
     PassCounter counter;
     while (!runSolvePass(trial, board, counter)) {
-        if (hasDeadCell(trial)) {
+        if (cannotFinish(trial, board)) {
             PairOutcome& outcome = at(column, row, digit);
             outcome.result = GuessResult::Stalls;
             --unknown_;

@@ -66,7 +66,7 @@ class GuessOutcomes {
   private:
     PairOutcome& at(int column, int row, int digit);
     // Runs the guess on a copy of the stalled state; a run whose grid can no longer be finished
-    // (a blank cell without candidates stays blank) is stopped there.
+    // is stopped at the first pass that shows it.
     void evaluate(int column, int row, int digit);
     int solutionIndex(const GridArray& grid);
 
