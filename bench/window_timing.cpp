@@ -4,8 +4,11 @@
 //                                         the caption's next paint, for each example, against
 //                                         the floor its timer ticks impose
 //   quodrill_window_timing --first-show   shows the window and quits at its first paint
-//   quodrill_window_timing --long SECONDS a puzzle without a solution cycles for SECONDS; the
-//                                         memory before, after and at its peak
+//   quodrill_window_timing --long SECONDS a puzzle that guesses seldom finish cycles for SECONDS;
+//                                         the memory before, after and at its peak
+//   quodrill_window_timing --unfinishable from the press of Start to "Status : Stopped (no single
+//                                         guess completes it)" for puzzles no guess finishes,
+//                                         and the time that finding it out takes in one tick
 //   quodrill_window_timing --bare-chain   a 1 ms one-shot timer re-armed 2000 times by its own
 //                                         handler, nothing else: what Qt's event loop gives
 //                                         here for the interval, with the system's timer slack
@@ -25,7 +28,11 @@
 #include <vector>
 
 #include "events/captions.h"
+#include "solver/guess_outcomes.h"
+#include "solver/set_up.h"
+#include "solver/solve_run.h"
 #include "sources/examples.h"
+#include "tests/reliability/hard_puzzles.h"
 #include "tests/support/process_memory.h"
 #include "tests/support/window_inspector.h"
 #include "window/main_window.h"
@@ -182,12 +189,11 @@ int longChain(int seconds) {
     MainWindow window;
     showAndSettle(window);
     TickCounter counter(window);
-    // Cell (9, 1) can hold only a 9, which its column already holds: no solution, and the
-    // chain of set-up, run, guess, run and restart goes on until it is stopped.
-    const char* rows[9] = {"123456780", "000000009", "000000000", "000000000", "000000000",
-                           "000000000", "000000000", "000000000", "000000000"};
+    // One guess in about 265 finishes it: the chain of set-up, run, guess, run and restart goes
+    // on for thousands of cycles with this seed.
+    window.drawGuessesFromSeed(testing::kSlowSeed);
     for (int i = 0; i < 9; ++i) {
-        window.setRowText(i, rows[i]);
+        window.setRowText(i, testing::kSlowRows[static_cast<std::size_t>(i)]);
     }
     const long before = testing::processMemoryKiB("VmRSS:");
     pressStartAndWaitForStatus(window, captions::kStatusComplete, seconds * 1000, [] {});
@@ -197,6 +203,59 @@ int longChain(int seconds) {
     const long peak = testing::processMemoryKiB("VmHWM:");  // read last: it includes `after`
     std::printf("resident memory: %ld KiB before the chain, %ld KiB after %d s, peak %ld KiB\n",
                 before, after, seconds, peak);
+    return 0;
+}
+
+class NoPasses final : public PassObserver {
+  public:
+    void afterPass(const PuzzleState&) override {}
+};
+
+// Milliseconds that finding out, in the tick of the guess timer, that no single guess finishes
+// the stalled state of `rows` takes: every guess is run aside.
+double unfinishableCheckMs(const std::array<std::string_view, 9>& rows) {
+    RowTexts texts;
+    for (std::size_t i = 0; i < 9; ++i) {
+        texts[i] = rows[i];
+    }
+    PuzzleState stalled;
+    setUpFromRows(stalled, texts);
+    NoPasses none;
+    RunSolvePasses(stalled, none);
+    QElapsedTimer clock;
+    clock.start();
+    GuessOutcomes outcomes;
+    outcomes.startFor(stalled);
+    const bool finishes = outcomes.someGuessFinishes();
+    const double ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+    return finishes ? -1 : ms;
+}
+
+int timeUnfinishable() {
+    // No solution; the empty grid, where every cell keeps nine candidates; and a puzzle with one
+    // solution that needs more than one guess.
+    const std::array<std::string_view, 9> empty = {"000000000", "000000000", "000000000",
+                                                   "000000000", "000000000", "000000000",
+                                                   "000000000", "000000000", "000000000"};
+    const std::pair<const char*, std::array<std::string_view, 9>> puzzles[] = {
+        {"no solution", testing::kNoSolutionRows},
+        {"empty grid", empty},
+        {"very hard", testing::kVeryHardRows}};
+    MainWindow window;
+    showAndSettle(window);
+    std::printf("%-12s %16s %22s\n", "puzzle", "Start to stop ms", "check in one tick ms");
+    for (const auto& [name, rows] : puzzles) {
+        for (int i = 0; i < 9; ++i) {
+            window.setRowText(i, rows[static_cast<std::size_t>(i)]);
+        }
+        settle(50);
+        QElapsedTimer clock;
+        const bool stopped = pressStartAndWaitForStatus(window, captions::kStatusNoGuessFinishes,
+                                                        60000, [&] { clock.start(); });
+        const double wallMs = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+        const QByteArray shown = stopped ? QByteArray::number(wallMs, 'f', 1) : "did not stop";
+        std::printf("%-12s %16s %22.2f\n", name, shown.constData(), unfinishableCheckMs(rows));
+    }
     return 0;
 }
 
@@ -241,6 +300,9 @@ int main(int argc, char** argv) {
     }
     if (mode == "--bare-chain") {
         return quodrill::bench::bareChain();
+    }
+    if (mode == "--unfinishable") {
+        return quodrill::bench::timeUnfinishable();
     }
     if (mode == "--long" && argc > 2) {
         return quodrill::bench::longChain(std::atoi(argv[2]));

@@ -80,6 +80,18 @@ export QT_QPA_PLATFORM=offscreen
 "$bench/quodrill_window_timing" --runs 5 2>/dev/null
 
 echo
+echo "== the real window, offscreen: Start to \"Status : Stopped (no single guess completes it)\""
+"$bench/quodrill_window_timing" --unfinishable 2>/dev/null
+
+echo
+echo "== quodrill --solve with and without the reuse of known runs, 300 qqwing puzzles a difficulty"
+for difficulty in simple easy intermediate expert; do
+    qqwing --generate 300 --difficulty "$difficulty" --one-line --nosolution 2>/dev/null |
+        grep -E '^[0-9.]{81}$' >"$work/$difficulty.txt"
+done
+"$bench/quodrill_reuse_timing" "$work"/{simple,easy,intermediate,expert}.txt
+
+echo
 echo "== start-up to the first painted window"
 hyperfine --warmup 3 --runs 30 --style basic "$bench/quodrill_window_timing --first-show"
 if command -v Xvfb >/dev/null; then
