@@ -44,7 +44,7 @@ void recountUnit(SolveBoard& board, const GridArray& grid, int unit) {
 void countGrid(SolveBoard& board, const GridArray& grid) {
     board.present = {};
     board.repeated = {};
-    board.blankCells = 0;
+    board.blankRows = {};
     const auto add = [&board](std::size_t unit, DigitMask bit) {
         board.repeated[unit] |= board.present[unit] & bit;
         board.present[unit] |= bit;
@@ -54,7 +54,7 @@ void countGrid(SolveBoard& board, const GridArray& grid) {
             const CellText cell = grid[c][r];
             const DigitMask bit = heldDigit(cell);
             if (bit == 0) {
-                board.blankCells += isBlank(cell) ? 1 : 0;
+                board.blankRows[static_cast<std::size_t>(c - 1)] |= isBlank(cell) ? rowBit(r) : 0;
                 continue;
             }
             const CellUnits& units = kCellUnits[static_cast<std::size_t>(cellIndex(c, r))];
@@ -81,7 +81,9 @@ void rewriteCell(PuzzleState& state, SolveBoard& board, int column, int row, Cel
     CellText& cell = state.Grid[column][row];
     const DigitMask before = heldDigit(cell);
     const DigitMask after = heldDigit(text);
-    board.blankCells += (isBlank(text) ? 1 : 0) - (isBlank(cell) ? 1 : 0);
+    RowBits& blankRows = board.blankRows[static_cast<std::size_t>(column - 1)];
+    blankRows =
+        static_cast<RowBits>(isBlank(text) ? blankRows | rowBit(row) : blankRows & ~rowBit(row));
     cell = text;
     const CellUnits& units = kCellUnits[static_cast<std::size_t>(cellIndex(column, row))];
     for (const std::uint8_t unit : {units.row, units.column, units.box}) {

@@ -70,14 +70,29 @@ constexpr std::array<CellUnits, kCellCount> kCellUnits = [] {
     return units;
 }();
 
+// The rows of one column's cells that pass the blank test: bit r - 1 stands for row r, so the
+// bits in ascending order are the cells in the order of the trial sweep.
+using RowBits = std::uint16_t;
+constexpr RowBits rowBit(int row) {
+    return static_cast<RowBits>(1u << (row - 1));
+}
+
 struct SolveBoard {
     // Per unit: the digits its cells hold, and those that more than one of its cells holds.
     std::array<DigitMask, kUnitCount> present{};
     std::array<DigitMask, kUnitCount> repeated{};
     // Units whose `repeated` mask is not empty: the grid repeats a digit exactly when above 0.
     int unitsWithRepeats = 0;
-    // Cells that pass the blank test.
-    int blankCells = 0;
+    // Per column (element 0 for column 1), its blank cells.
+    std::array<RowBits, 9> blankRows{};
+
+    bool hasBlankCell() const {
+        RowBits any = 0;
+        for (const RowBits rows : blankRows) {
+            any |= rows;
+        }
+        return any != 0;
+    }
 };
 
 // Counts the grid of the state.
