@@ -24,6 +24,13 @@ constexpr int boxUnit(int box) {
     return 18 + box - 1;
 }
 
+// A box's cells by index: its first cell (top left) and how far each cell lies from it, in the
+// order of the box index; one column further is 9 indices on, one row further 1.
+constexpr std::size_t boxFirstCell(int box) {
+    return static_cast<std::size_t>(cellIndex(boxColumnOffset(box) + 1, boxRowOffset(box) + 1));
+}
+constexpr std::array<std::uint8_t, 9> kBoxCellSteps = {0, 9, 18, 1, 10, 19, 2, 11, 20};
+
 // A cell by its column, row and index.
 struct CellPlace {
     std::uint8_t column = 0;
