@@ -28,13 +28,17 @@ inline DigitMask hiddenSingles(const PuzzleState& state, const SolveBoard& board
 }
 
 void placeHiddenSingle(PuzzleState& state, SolveBoard& board, int box, int digit) {
+    // Only one cell of the box has the digit, so the order the cells are looked at in is free.
     const std::size_t first = boxFirstCell(box);
-    for (int k = 1; k <= 9; ++k) {
-        const std::size_t cell = first + kBoxCellSteps[static_cast<std::size_t>(k - 1)];
-        if ((state.Candidates[cell] & digitBit(digit)) != 0) {
-            writeCell(state, board, boxCellColumn(box, k), boxCellRow(box, k), digitText(digit));
-            state.Candidates[cell] = 0;
-            return;
+    for (int dc = 0; dc < 3; ++dc) {
+        for (int dr = 0; dr < 3; ++dr) {
+            const std::size_t cell = first + static_cast<std::size_t>(dc * 9 + dr);
+            if ((state.Candidates[cell] & digitBit(digit)) != 0) {
+                writeCell(state, board, boxColumnOffset(box) + 1 + dc, boxRowOffset(box) + 1 + dr,
+                          digitText(digit));
+                state.Candidates[cell] = 0;
+                return;
+            }
         }
     }
 }

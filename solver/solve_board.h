@@ -24,12 +24,19 @@ constexpr int boxUnit(int box) {
     return 18 + box - 1;
 }
 
-// A box's cells by index: its first cell (top left) and how far each cell lies from it, in the
-// order of the box index; one column further is 9 indices on, one row further 1.
+// The index of each box's first cell (top left), element 0 for box 1. From there one column
+// further is 9 indices on, one row further 1.
+constexpr std::array<std::uint8_t, 9> kBoxFirstCells = [] {
+    std::array<std::uint8_t, 9> cells{};
+    for (int box = 1; box <= 9; ++box) {
+        cells[static_cast<std::size_t>(box - 1)] =
+            static_cast<std::uint8_t>(cellIndex(boxColumnOffset(box) + 1, boxRowOffset(box) + 1));
+    }
+    return cells;
+}();
 constexpr std::size_t boxFirstCell(int box) {
-    return static_cast<std::size_t>(cellIndex(boxColumnOffset(box) + 1, boxRowOffset(box) + 1));
+    return kBoxFirstCells[static_cast<std::size_t>(box - 1)];
 }
-constexpr std::array<std::uint8_t, 9> kBoxCellSteps = {0, 9, 18, 1, 10, 19, 2, 11, 20};
 
 // A cell by its column, row and index.
 struct CellPlace {
