@@ -18,20 +18,21 @@ CandidateCount boxRow(const CandidateMasks& masks, std::size_t first, std::size_
     return countThree(masks[first + i], masks[first + i + 9], masks[first + i + 18]);
 }
 
-// Removes `digits` from the cells of grid row `row` in the columns before `fromColumn` and from
-// `toColumn` on.
-void removeFromRowOutside(CandidateMasks& candidates, int row, int fromColumn, int toColumn,
-                          DigitMask digits) {
-    const auto remove = [&](int column) {
-        DigitMask& mask = candidates[static_cast<std::size_t>(cellIndex(column, row))];
+// Removes `digits` from the six cells of grid row `row` outside the box at `columnOffset`: from
+// the whole row, after which the box's three cells get back what they had.
+void removeOutsideBox(CandidateMasks& candidates, int row, int columnOffset, DigitMask digits) {
+    const std::size_t first = static_cast<std::size_t>(cellIndex(kFirst, row));
+    const std::size_t inside = first + static_cast<std::size_t>(columnOffset * 9);
+    const std::array<DigitMask, 3> kept = {candidates[inside], candidates[inside + 9],
+                                           candidates[inside + 18]};
+#pragma GCC unroll 9
+    for (std::size_t x = 0; x < 9; ++x) {
+        DigitMask& mask = candidates[first + x * 9];
         mask = static_cast<DigitMask>(mask & ~digits);
-    };
-    for (int x = kFirst; x < fromColumn; ++x) {
-        remove(x);
     }
-    for (int x = toColumn; x <= kLast; ++x) {
-        remove(x);
-    }
+    candidates[inside] = kept[0];
+    candidates[inside + 9] = kept[1];
+    candidates[inside + 18] = kept[2];
 }
 
 }  // namespace
@@ -56,8 +57,7 @@ void EliminatePointingInRows(PuzzleState& state, SolveBoard& board) {
         for (int i = 0; i < 3; ++i) {
             const DigitMask digits = pointing[static_cast<std::size_t>(i)];
             if (digits != 0) {
-                removeFromRowOutside(candidates, boxRowOffset(b) + i + 1, columnOffset + 1,
-                                     columnOffset + 4, digits);
+                removeOutsideBox(candidates, boxRowOffset(b) + i + 1, columnOffset, digits);
             }
         }
     }
