@@ -143,12 +143,17 @@ void rewriteCell(PuzzleState& state, SolveBoard& board, int column, int row, Cel
         static_cast<RowBits>(isBlank(text) ? blankRows | rowBit(row) : blankRows & ~rowBit(row));
     cell = text;
     const CellUnits& units = kCellUnits[static_cast<std::size_t>(cellIndex(column, row))];
-    for (const std::uint8_t unit : {units.row, units.column, units.box}) {
-        if (before != 0) {
-            recountUnit(board, state.Grid, unit);
-        } else if (after != 0) {
-            addToUnit(board, unit, after);
+    // A cell that held no digit only adds one to its units; one that held a digit loses it.
+    if (before == 0) {
+        if (after != 0) {
+            addToUnit(board, units.row, after);
+            addToUnit(board, units.column, after);
+            addToUnit(board, units.box, after);
         }
+        return;
+    }
+    for (const std::uint8_t unit : {units.row, units.column, units.box}) {
+        recountUnit(board, state.Grid, unit);
     }
 }
 
