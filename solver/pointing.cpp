@@ -6,64 +6,73 @@
 // are taken in ascending order because a removal is seen by the later boxes of the same band.
 #include <array>
 
+#include "solver/candidate_count.h"
 #include "solver/propagation.h"
 
 namespace quodrill {
 
 namespace {
 
-struct BoxRow {
-    DigitMask any = 0;      // digits that some cell of the box row has
-    DigitMask several = 0;  // digits that two or three cells of the box row have
-};
+// Box row i (0 to 2) of the box whose first cell is `first`: its cells lie 9 indices apart.
+CandidateCount boxRow(const CandidateMasks& masks, std::size_t first, std::size_t i) {
+    return countThree(masks[first + i], masks[first + i + 9], masks[first + i + 18]);
+}
 
-BoxRow boxRowCandidates(const CandidateMasks& candidates, int columnOffset, int row) {
-    const std::size_t first = static_cast<std::size_t>(cellIndex(columnOffset + 1, row));
-    const DigitMask a = candidates[first];
-    const DigitMask b = candidates[first + 9];
-    const DigitMask c = candidates[first + 18];
-    return {static_cast<DigitMask>(a | b | c), static_cast<DigitMask>((a & b) | (a & c) | (b & c))};
+// Removes `digits` from the six cells of grid row `row` outside the box at `columnOffset`: from
+// the whole row, after which the box's three cells get back what they had.
+void removeOutsideBox(CandidateMasks& candidates, int row, int columnOffset, DigitMask digits) {
+    const std::size_t first = static_cast<std::size_t>(cellIndex(kFirst, row));
+    const std::size_t inside = first + static_cast<std::size_t>(columnOffset * 9);
+    const std::array<DigitMask, 3> kept = {candidates[inside], candidates[inside + 9],
+                                           candidates[inside + 18]};
+#pragma GCC unroll 9
+    for (std::size_t x = 0; x < 9; ++x) {
+        DigitMask& mask = candidates[first + x * 9];
+        mask = static_cast<DigitMask>(mask & ~digits);
+    }
+    candidates[inside] = kept[0];
+    candidates[inside + 9] = kept[1];
+    candidates[inside + 18] = kept[2];
 }
 
 }  // namespace
 
 void EliminatePointingInRows(PuzzleState& state, SolveBoard& board) {
+    CandidateMasks& candidates = state.Candidates;
     for (int b = kFirst; b <= kLast; ++b) {
+        const DigitMask lacking = static_cast<DigitMask>(
+            kAllDigits & ~board.present[static_cast<std::size_t>(boxUnit(b))]);
+        if (lacking == 0) {
+            continue;  // the box holds every digit: none of them can point
+        }
+        const std::size_t first = boxFirstCell(b);
+        const CandidateCount top = boxRow(candidates, first, 0);
+        const CandidateCount middle = boxRow(candidates, first, 1);
+        const CandidateCount bottom = boxRow(candidates, first, 2);
+        const std::array<DigitMask, 3> pointing = {
+            static_cast<DigitMask>(top.several & lacking & ~(middle.some | bottom.some)),
+            static_cast<DigitMask>(middle.several & lacking & ~(top.some | bottom.some)),
+            static_cast<DigitMask>(bottom.several & lacking & ~(top.some | middle.some))};
         const int columnOffset = boxColumnOffset(b);
-        const int rowOffset = boxRowOffset(b);
-        const DigitMask lacking =
-            static_cast<DigitMask>(~board.present[static_cast<std::size_t>(boxUnit(b))]);
-        const CandidateMasks& candidates = state.Candidates;
-        const std::array<BoxRow, 3> rows = {
-            boxRowCandidates(candidates, columnOffset, rowOffset + 1),
-            boxRowCandidates(candidates, columnOffset, rowOffset + 2),
-            boxRowCandidates(candidates, columnOffset, rowOffset + 3)};
         for (int i = 0; i < 3; ++i) {
-            const DigitMask elsewhere = rows[static_cast<std::size_t>((i + 1) % 3)].any |
-                                        rows[static_cast<std::size_t>((i + 2) % 3)].any;
-            const DigitMask pointing = rows[static_cast<std::size_t>(i)].several & lacking &
-                                       static_cast<DigitMask>(~elsewhere);
-            if (pointing == 0) {
-                continue;
-            }
-            const int y = rowOffset + i + 1;
-            for (const CellPlace& cell : kUnitCells[static_cast<std::size_t>(rowUnit(y))]) {
-                const bool insideBox =
-                    cell.column > columnOffset && cell.column <= columnOffset + 3;
-                if (!insideBox && (state.Candidates[cell.index] & pointing) != 0) {
-                    removeCandidates(state, cell.column, cell.row, pointing);
-                }
+            const DigitMask digits = pointing[static_cast<std::size_t>(i)];
+            if (digits != 0) {
+                removeOutsideBox(candidates, boxRowOffset(b) + i + 1, columnOffset, digits);
             }
         }
     }
 }
 
-void ClearSolvedCellCandidates(PuzzleState& state) {
+void ClearSolvedCellCandidates(PuzzleState& state, const SolveBoard& board) {
     for (int c = kFirst; c <= kLast; ++c) {
-        for (int r = kFirst; r <= kLast; ++r) {
-            if (!isBlank(state.Grid[c][r])) {
-                removeCandidates(state, c, r, kAllDigits);
-            }
+        const unsigned blankRows = board.blankRows[static_cast<std::size_t>(c - 1)];
+        const std::size_t first = static_cast<std::size_t>(cellIndex(c, kFirst));
+#pragma GCC unroll 9
+        for (int r = 0; r < 9; ++r) {
+            // All bits for a blank cell, none for a filled one.
+            const unsigned keep = 0u - ((blankRows >> r) & 1u);
+            DigitMask& mask = state.Candidates[first + static_cast<std::size_t>(r)];
+            mask = static_cast<DigitMask>(mask & keep);
         }
     }
 }

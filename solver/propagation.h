@@ -1,5 +1,6 @@
 // The propagation steps of one solve pass: cell trial, box hidden singles, pointing elimination
-// in rows and the clearing of filled cells' candidates. They work on the puzzle state alone.
+// in rows and the clearing of filled cells' candidates. They work on the puzzle state and the
+// board beside it.
 #pragma once
 
 #include "solver/puzzle_state.h"
@@ -15,6 +16,10 @@ namespace quodrill {
 // candidate left solves the cell.
 void TryCellCandidates(PuzzleState& state, SolveBoard& board, int column, int row);
 
+// The trial sweep: TryCellCandidates for every cell that is blank when the sweep reaches it, down
+// column 1, then down column 2, and so on.
+void TryEveryBlankCell(PuzzleState& state, SolveBoard& board);
+
 // Places every digit that a box lacks and that exactly one cell of the box still has as a
 // candidate; that cell loses all its candidates.
 void PlaceHiddenSinglesInBoxes(PuzzleState& state, SolveBoard& board);
@@ -24,6 +29,6 @@ void PlaceHiddenSinglesInBoxes(PuzzleState& state, SolveBoard& board);
 void EliminatePointingInRows(PuzzleState& state, SolveBoard& board);
 
 // Every filled cell loses all nine candidates.
-void ClearSolvedCellCandidates(PuzzleState& state);
+void ClearSolvedCellCandidates(PuzzleState& state, const SolveBoard& board);
 
 }  // namespace quodrill

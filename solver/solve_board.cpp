@@ -1,5 +1,7 @@
 #include "solver/solve_board.h"
 
+#include <bit>
+
 namespace quodrill {
 
 namespace {
@@ -18,14 +20,17 @@ void addToUnit(SolveBoard& board, int unit, DigitMask bit) {
 struct UnitMasks {
     DigitMask present = 0;
     DigitMask repeated = 0;
+
+    void add(DigitMask bit) {
+        repeated |= present & bit;
+        present |= bit;
+    }
 };
 
 UnitMasks countUnit(const GridArray& grid, int unit) {
     UnitMasks masks;
     for (const CellPlace& cell : kUnitCells[static_cast<std::size_t>(unit)]) {
-        const DigitMask bit = heldDigit(grid[cell.column][cell.row]);
-        masks.repeated |= masks.present & bit;
-        masks.present |= bit;
+        masks.add(heldDigit(grid[cell.column][cell.row]));
     }
     return masks;
 }
@@ -40,32 +45,84 @@ void recountUnit(SolveBoard& board, const GridArray& grid, int unit) {
     board.present[static_cast<std::size_t>(unit)] = masks.present;
 }
 
-// The unit masks, repeats and blank cells of the grid.
-void countGrid(SolveBoard& board, const GridArray& grid) {
-    board.present = {};
-    board.repeated = {};
-    board.blankCells = 0;
-    const auto add = [&board](std::size_t unit, DigitMask bit) {
-        board.repeated[unit] |= board.present[unit] & bit;
-        board.present[unit] |= bit;
-    };
+// The digits that each unit holds more than once, cell by cell.
+void countRepeats(SolveBoard& board, const GridArray& grid) {
+    std::array<DigitMask, kUnitCount> seen{};
     for (int c = kFirst; c <= kLast; ++c) {
         for (int r = kFirst; r <= kLast; ++r) {
-            const CellText cell = grid[c][r];
-            const DigitMask bit = heldDigit(cell);
-            if (bit == 0) {
-                board.blankCells += isBlank(cell) ? 1 : 0;
-                continue;
-            }
+            const DigitMask bit = heldDigit(grid[c][r]);
             const CellUnits& units = kCellUnits[static_cast<std::size_t>(cellIndex(c, r))];
-            add(units.row, bit);
-            add(units.column, bit);
-            add(units.box, bit);
+            for (const std::uint8_t unit : {units.row, units.column, units.box}) {
+                board.repeated[unit] |= seen[unit] & bit;
+                seen[unit] |= bit;
+            }
         }
     }
     board.unitsWithRepeats = 0;
     for (const DigitMask repeated : board.repeated) {
         board.unitsWithRepeats += repeated != 0 ? 1 : 0;
+    }
+}
+
+// Per cell text: in bits 1 to 9 the digit it holds by the digit test, in bit 0 whether it passes
+// the blank test, and in the upper half 1 for a digit, so that a sum of entries counts digits.
+constexpr std::array<std::uint32_t, 256> kTextEntries = [] {
+    std::array<std::uint32_t, 256> entries{};
+    for (int i = 0; i < 256; ++i) {
+        const CellText text = static_cast<CellText>(i);
+        const DigitMask digit = heldDigit(text);
+        entries[static_cast<std::size_t>(i)] =
+            digit | (isBlank(text) ? 1u : 0u) | (digit != 0 ? 1u << 16 : 0u);
+    }
+    return entries;
+}();
+
+// The number of digits in each mask of bits 1 to 9.
+constexpr std::array<std::uint8_t, 1024> kDigitCounts = [] {
+    std::array<std::uint8_t, 1024> counts{};
+    for (std::size_t mask = 0; mask < counts.size(); ++mask) {
+        counts[mask] = static_cast<std::uint8_t>(std::popcount(mask & kAllDigits));
+    }
+    return counts;
+}();
+
+// The unit masks, repeats and blank cells of the grid, column by column.
+//
+// A unit repeats a digit exactly when it has more digit cells than digits. Every digit cell
+// lies in three units, so the grid repeats none exactly when the units' digits add up to three
+// times its digit cells; only a grid that repeats one, which the solver meets seldom, is counted
+// again unit by unit for the digits each unit repeats.
+void countGrid(SolveBoard& board, const GridArray& grid) {
+    board = SolveBoard{};
+    std::uint32_t entrySum = 0;
+    for (int c = kFirst; c <= kLast; ++c) {
+        DigitMask column = 0;
+        RowBits blankRows = 0;
+        // Unrolled, every row is a constant and the column's masks stay in registers.
+#pragma GCC unroll 3
+        for (int band = 0; band < 3; ++band) {
+            DigitMask box = 0;
+#pragma GCC unroll 3
+            for (int r = band * 3 + 1; r <= band * 3 + 3; ++r) {
+                const std::uint32_t entry = kTextEntries[static_cast<unsigned char>(grid[c][r])];
+                entrySum += entry;
+                blankRows |= static_cast<RowBits>((entry & 1u) << (r - 1));
+                const DigitMask digit = static_cast<DigitMask>(entry & kAllDigits);
+                column |= digit;
+                box |= digit;
+                board.present[static_cast<std::size_t>(rowUnit(r))] |= digit;
+            }
+            board.present[static_cast<std::size_t>(boxUnit(boxOfCell(c, band * 3 + 1)))] |= box;
+        }
+        board.present[static_cast<std::size_t>(columnUnit(c))] = column;
+        board.blankRows[static_cast<std::size_t>(c - 1)] = blankRows;
+    }
+    unsigned unitDigits = 0;
+    for (const DigitMask digits : board.present) {
+        unitDigits += kDigitCounts[digits];
+    }
+    if (unitDigits != 3 * (entrySum >> 16)) {
+        countRepeats(board, grid);
     }
 }
 
@@ -81,15 +138,22 @@ void rewriteCell(PuzzleState& state, SolveBoard& board, int column, int row, Cel
     CellText& cell = state.Grid[column][row];
     const DigitMask before = heldDigit(cell);
     const DigitMask after = heldDigit(text);
-    board.blankCells += (isBlank(text) ? 1 : 0) - (isBlank(cell) ? 1 : 0);
+    RowBits& blankRows = board.blankRows[static_cast<std::size_t>(column - 1)];
+    blankRows =
+        static_cast<RowBits>(isBlank(text) ? blankRows | rowBit(row) : blankRows & ~rowBit(row));
     cell = text;
     const CellUnits& units = kCellUnits[static_cast<std::size_t>(cellIndex(column, row))];
-    for (const std::uint8_t unit : {units.row, units.column, units.box}) {
-        if (before != 0) {
-            recountUnit(board, state.Grid, unit);
-        } else if (after != 0) {
-            addToUnit(board, unit, after);
+    // A cell that held no digit only adds one to its units; one that held a digit loses it.
+    if (before == 0) {
+        if (after != 0) {
+            addToUnit(board, units.row, after);
+            addToUnit(board, units.column, after);
+            addToUnit(board, units.box, after);
         }
+        return;
+    }
+    for (const std::uint8_t unit : {units.row, units.column, units.box}) {
+        recountUnit(board, state.Grid, unit);
     }
 }
 

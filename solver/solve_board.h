@@ -24,6 +24,20 @@ constexpr int boxUnit(int box) {
     return 18 + box - 1;
 }
 
+// The index of each box's first cell (top left), element 0 for box 1. From there one column
+// further is 9 indices on, one row further 1.
+constexpr std::array<std::uint8_t, 9> kBoxFirstCells = [] {
+    std::array<std::uint8_t, 9> cells{};
+    for (int box = 1; box <= 9; ++box) {
+        cells[static_cast<std::size_t>(box - 1)] =
+            static_cast<std::uint8_t>(cellIndex(boxColumnOffset(box) + 1, boxRowOffset(box) + 1));
+    }
+    return cells;
+}();
+constexpr std::size_t boxFirstCell(int box) {
+    return kBoxFirstCells[static_cast<std::size_t>(box - 1)];
+}
+
 // A cell by its column, row and index.
 struct CellPlace {
     std::uint8_t column = 0;
@@ -70,14 +84,29 @@ constexpr std::array<CellUnits, kCellCount> kCellUnits = [] {
     return units;
 }();
 
+// The rows of one column's cells that pass the blank test: bit r - 1 stands for row r, so the
+// bits in ascending order are the cells in the order of the trial sweep.
+using RowBits = std::uint16_t;
+constexpr RowBits rowBit(int row) {
+    return static_cast<RowBits>(1u << (row - 1));
+}
+
 struct SolveBoard {
     // Per unit: the digits its cells hold, and those that more than one of its cells holds.
     std::array<DigitMask, kUnitCount> present{};
     std::array<DigitMask, kUnitCount> repeated{};
     // Units whose `repeated` mask is not empty: the grid repeats a digit exactly when above 0.
     int unitsWithRepeats = 0;
-    // Cells that pass the blank test.
-    int blankCells = 0;
+    // Per column (element 0 for column 1), its blank cells.
+    std::array<RowBits, 9> blankRows{};
+
+    bool hasBlankCell() const {
+        RowBits any = 0;
+        for (const RowBits rows : blankRows) {
+            any |= rows;
+        }
+        return any != 0;
+    }
 };
 
 // Counts the grid of the state.

@@ -7,22 +7,15 @@ namespace quodrill {
 bool runSolvePass(PuzzleState& state, SolveBoard& board, PassObserver& observer) {
     state.CandidateSnapshot = state.Candidates;
 
-    // Down column 1, then column 2, ...; each cell's blank test is made when reached.
-    for (int c = kFirst; c <= kLast; ++c) {
-        for (int r = kFirst; r <= kLast; ++r) {
-            if (isBlank(state.Grid[c][r])) {
-                TryCellCandidates(state, board, c, r);
-            }
-        }
-    }
+    TryEveryBlankCell(state, board);
     PlaceHiddenSinglesInBoxes(state, board);
     EliminatePointingInRows(state, board);
-    ClearSolvedCellCandidates(state);
+    ClearSolvedCellCandidates(state, board);
     observer.afterPass(state);
 
     // Only a full grid without a repeated digit is solved; a full grid that repeats a digit
     // goes on to the no-change test like a grid with blank cells.
-    const bool solved = board.blankCells == 0 && board.unitsWithRepeats == 0;
+    const bool solved = !board.hasBlankCell() && board.unitsWithRepeats == 0;
     state.SolvedFlag = solved ? 1 : 0;
     if (solved) {
         return true;

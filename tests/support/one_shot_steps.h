@@ -22,4 +22,9 @@ inline void EliminatePointingInRows(PuzzleState& state) {
     quodrill::EliminatePointingInRows(state, board);
 }
 
+inline void ClearSolvedCellCandidates(PuzzleState& state) {
+    const SolveBoard board = loadBoard(state);
+    quodrill::ClearSolvedCellCandidates(state, board);
+}
+
 }  // namespace quodrill::testing
