@@ -2,6 +2,7 @@
 
 #include <bit>
 
+#include "solver/completions.h"
 #include "solver/solve_board.h"
 #include "solver/solve_run.h"
 
@@ -27,6 +28,18 @@ bool cannotFinish(const PuzzleState& state, const SolveBoard& board) {
         for (int r = kFirst; r <= kLast; ++r) {
             if (state.Candidates[static_cast<std::size_t>(cellIndex(c, r))] == 0 &&
                 isBlank(state.Grid[c][r])) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// Whether a filled cell of `grid` holds another digit than `completion` has there.
+bool departsFrom(const GridArray& grid, const GridArray& completion) {
+    for (int c = kFirst; c <= kLast; ++c) {
+        for (int r = kFirst; r <= kLast; ++r) {
+            if (heldDigit(grid[c][r]) != 0 && grid[c][r] != completion[c][r]) {
                 return true;
             }
         }
@@ -74,6 +87,7 @@ void GuessOutcomes::startFor(const PuzzleState& state) {
     unknown_ = 0;
     finishing_ = 0;
     solutionCount_ = 0;
+    completions_ = kUnknown;
     for (int c = kFirst; c <= kLast; ++c) {
         for (int r = kFirst; r <= kLast; ++r) {
             if (isBlank(grid_[c][r])) {
@@ -119,7 +133,32 @@ void GuessOutcomes::record(int column, int row, int digit, bool finishes, int pa
     }
 }
 
+void GuessOutcomes::countCompletionsOnce() {
+    if (completions_ != kUnknown) {
+        return;
+    }
+    // A finishing guess ends on a full grid without a repeat that keeps every digit of the
+    // stalled grid: those have lost their candidates, so no step writes them again. (A state
+    // whose filled cells still have candidates is not relied on.)
+    for (int c = kFirst; c <= kLast; ++c) {
+        for (int r = kFirst; r <= kLast; ++r) {
+            if (!isBlank(grid_[c][r]) &&
+                candidates_[static_cast<std::size_t>(cellIndex(c, r))] != 0) {
+                completions_ = 2;
+                return;
+            }
+        }
+    }
+    completions_ = countCompletions(grid_, 2, completion_);
+}
+
 void GuessOutcomes::evaluate(int column, int row, int digit) {
+    countCompletionsOnce();
+    if (completions_ == 0) {
+        at(column, row, digit).result = GuessResult::Stalls;
+        --unknown_;
+        return;
+    }
     PuzzleState trial;
     trial.Grid = grid_;
     trial.Candidates = candidates_;
@@ -128,7 +167,9 @@ void GuessOutcomes::evaluate(int column, int row, int digit) {
     SolveBoard board = loadBoard(trial);
     PassCounter counter;
     while (!runSolvePass(trial, board, counter)) {
-        if (cannotFinish(trial, board)) {
+        // With one completion, a digit that departs from it stays and the grid never finishes.
+        if (cannotFinish(trial, board) ||
+            (completions_ == 1 && departsFrom(trial.Grid, completion_))) {
             PairOutcome& outcome = at(column, row, digit);
             outcome.result = GuessResult::Stalls;
             --unknown_;

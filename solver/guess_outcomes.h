@@ -69,6 +69,12 @@ class GuessOutcomes {
     // is stopped at the first pass that shows it.
     void evaluate(int column, int row, int digit);
     int solutionIndex(const GridArray& grid);
+    // The completions of the stalled grid, counted once up to two: a finishing guess ends on one.
+    void countCompletionsOnce();
+
+    static constexpr int kUnknown = -1;
+    int completions_ = kUnknown;  // 0, 1 or 2 (two or more); unknown when not to be relied on
+    GridArray completion_{};      // the first completion found
 
     bool valid_ = false;
     GridArray grid_{};
