@@ -25,13 +25,17 @@ verdict() {
 }
 
 finish() {
+    fresh_stop "$work"
     fresh_unmount
-    [ "${QUODRILL_FRESH_KEEP:-0}" = 1 ] || rm -rf "$work"
+    if [ "${QUODRILL_FRESH_KEEP:-0}" != 1 ]; then
+        fresh_remove "$work" || echo "The fresh system is left in $work." >&2
+    fi
 }
 trap finish EXIT
+trap 'exit 130' INT TERM HUP
 
 fresh_base "$base"
-rm -rf "$work"
+fresh_remove "$work"
 cp -a "$base" "$work"
 mkdir -p "$work/root/quodrill"
 git archive HEAD | tar -x -C "$work/root/quodrill"
