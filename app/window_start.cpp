@@ -12,7 +12,8 @@
 
 namespace quodrill {
 
-std::string applyWindowArguments(MainWindow& window, const QStringList& arguments) {
+std::string applyWindowArguments(MainWindow& window, const QStringList& arguments,
+                                 std::ostream& errors) {
     std::vector<std::string> texts;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         texts.push_back(QFile::encodeName(arguments[i]).toStdString());
@@ -24,7 +25,9 @@ std::string applyWindowArguments(MainWindow& window, const QStringList& argument
     if (parsed.seed) {
         window.drawGuessesFromSeed(*parsed.seed);
     }
-    loadFirstRegularFile(window, parsed.files);
+    for (const std::string& refusal : loadFirstPuzzleFile(window, parsed.files).refusals) {
+        errors << "quodrill: " << refusal << '\n';
+    }
     return {};
 }
 
@@ -33,7 +36,8 @@ int runWindow(int argc, char** argv) {
     // Lets the desktop match the window with its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quodrill.Quodrill"));
     MainWindow window;
-    if (const std::string error = applyWindowArguments(window, QApplication::arguments());
+    if (const std::string error =
+            applyWindowArguments(window, QApplication::arguments(), std::cerr);
         !error.empty()) {
         std::cerr << "quodrill: " << error << '\n';
         return 2;  // a wrong option, as quodrill says it

@@ -326,10 +326,10 @@ void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
     }
 }
 
-// Files dropped anywhere on the window: the first regular file among them is loaded as Open
-// loads a file.
+// Files dropped anywhere on the window: the first of them that holds a puzzle, read as a paste
+// is read, is loaded into the rows.
 void MainWindow::dropEvent(QDropEvent* event) {
-    loadFirstRegularFile(*this, localFiles(event->mimeData()));
+    loadFirstPuzzleFile(*this, localFiles(event->mimeData()));
     event->acceptProposedAction();
 }
 

@@ -17,7 +17,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
+#include <iostream>
 #include <memory>
+#include <sstream>
 
 #include "app/window_start.h"
 #include "events/captions.h"
@@ -146,14 +148,15 @@ class WaysInTest : public QObject {
         }
     }
 
-    // Dropped on a row box, the first regular file among the dragged ones is loaded as Open loads
-    // it and the box does not take the names as text; the command line loads the same way.
-    void droppedAndNamedFilesLoadAsOpenLoadsThem() {
+    // Dropped on a row box, the first of the dragged files that holds a puzzle, read as a paste is
+    // read, is loaded and the box does not take the names as text; the command line loads the
+    // same way and says why it passed over each name before.
+    void droppedAndNamedFilesLoadTheFirstThatHoldsAPuzzle() {
         QTemporaryDir folder;
         QVERIFY(folder.isValid());
         const QString missing = folder.filePath(QStringLiteral("missing.txt"));
         const QString test2 = writeFile(folder, QStringLiteral("test2.txt"),
-                                        exampleRows(1).join(QString()).toLatin1());
+                                        exampleRows(1).join(QString()).toLatin1() + '\n');
         const QString test3 = writeFile(folder, QStringLiteral("test3.txt"),
                                         exampleRows(2).join(QString()).toLatin1());
         const QString nineLines = writeFile(folder, QStringLiteral("lines.txt"),
@@ -172,11 +175,12 @@ class WaysInTest : public QObject {
         QCOMPARE(rows(), exampleRows(1));
         QCOMPARE(control<QPushButton>("Loadb")->text(), q(captions::kLoadReset));
 
-        applyWindowArguments(*window, {QStringLiteral("quodrill"), nineLines, test3});
-        QCOMPARE(rows(), exampleRows(1));  // the first regular file is refused: nothing more
-        applyWindowArguments(*window, {QStringLiteral("quodrill"), folder.path(), missing, test3});
-        QCOMPARE(rows(), exampleRows(2));
-        QCOMPARE(control<QPushButton>("Loadb")->text(), q(captions::kLoadReset));
+        std::ostringstream errors;
+        applyWindowArguments(*window, {QStringLiteral("quodrill"), missing, nineLines, test3},
+                             errors);
+        QCOMPARE(rows(), exampleRows(4));
+        QCOMPARE(errors.str(), "quodrill: cannot read " + missing.toStdString() +
+                                   ": No such file or directory\n");
     }
 
     // test9 needs dozens of guesses: `quodrill --seed 7 test9.txt` makes, through its timers, the
@@ -199,10 +203,11 @@ class WaysInTest : public QObject {
         const int guesses = figures.captured(1).toInt();
         QVERIFY(guesses > 10);
 
-        QCOMPARE(
-            applyWindowArguments(*window, {QStringLiteral("quodrill"), QStringLiteral("--seed"),
-                                           QStringLiteral("7"), file}),
-            std::string());
+        QCOMPARE(applyWindowArguments(*window,
+                                      {QStringLiteral("quodrill"), QStringLiteral("--seed"),
+                                       QStringLiteral("7"), file},
+                                      std::cerr),
+                 std::string());
         for (int round = 1; round <= 2; ++round) {
             QTest::mouseClick(control<QPushButton>("SB"), Qt::LeftButton);
             QTRY_COMPARE_WITH_TIMEOUT(control<QLabel>("lagl")->text(), q(captions::kStatusComplete),
