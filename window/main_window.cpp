@@ -45,15 +45,24 @@ std::string toStdString(const QString& text) {
     return text.toStdString();
 }
 
-// The local files among the dragged URLs, as the system names them.
+// The local files among the dragged URLs, by the bytes of their names. A file URL with no host or
+// the host "localhost" names a file of this machine, and its path, decoded from the URL's own
+// encoding, gives the bytes of the name, also when they are not UTF-8.
 std::vector<std::string> localFiles(const QMimeData* data) {
     std::vector<std::string> names;
     if (data == nullptr) {
         return names;
     }
     for (const QUrl& url : data->urls()) {
-        if (url.isLocalFile()) {
-            names.push_back(QFile::encodeName(url.toLocalFile()).toStdString());
+        const QString host = url.host();
+        if (url.scheme() != QLatin1String("file") ||
+            (!host.isEmpty() && host != QLatin1String("localhost"))) {
+            continue;
+        }
+        const QByteArray name =
+            QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+        if (!name.isEmpty()) {
+            names.push_back(name.toStdString());
         }
     }
     return names;
