@@ -47,7 +47,8 @@ PuzzleText parsePuzzleText(std::string_view text) {
 
 std::string puzzleTextRefusal(std::string_view text, const PuzzleText& read) {
     if (read.strayAt == std::string_view::npos || read.strayAt >= text.size()) {
-        return std::to_string(read.cellCount) + " cells, not " + std::to_string(kPuzzleCells);
+        return std::to_string(read.cellCount) + (read.cellCount == 1 ? " cell" : " cells") +
+               ", not " + std::to_string(kPuzzleCells);
     }
     const auto byte = static_cast<unsigned char>(text[read.strayAt]);
     char what[16];
