@@ -14,7 +14,8 @@ namespace quodrill {
 
 // Writes a puzzle of 81 cell characters (at least that many) into the rows, nine per row from the
 // top, as a load does: each row is emptied, then gets its characters appended one at a time, and
-// every write is a change of the row. The load button is left as it is.
+// every write is a change of the row. The status line then reads "Status : Ready (Fill in the
+// numbers)", whatever an earlier puzzle left there. The load button is left as it is.
 void writePuzzleRows(WindowOps& window, std::string_view cells);
 
 // Reads the file with ReadTextFileContents and, when it was read, writes it into the rows and

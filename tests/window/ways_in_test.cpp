@@ -115,8 +115,9 @@ class WaysInTest : public QObject {
     void cleanup() { window.reset(); }
 
     // test4 on one line with dots, pasted into the first row, fills the nine rows and solves; a
-    // copy of the output field pastes back as the solved grid; the other ways of pasting take a
-    // puzzle too, and any other paste keeps nine characters in the box it was made in.
+    // copy of the output field pastes back as the solved grid, under the Ready status again; the
+    // other ways of pasting take a puzzle too, and any other paste keeps nine characters in the box
+    // it was made in.
     void aPastedPuzzleFillsTheRowsAndAnyOtherPasteIsTheBoxsOwn() {
         QClipboard* clipboard = QGuiApplication::clipboard();
         const QStringList puzzle = exampleRows(3);
@@ -138,6 +139,16 @@ class WaysInTest : public QObject {
         row(8)->setFocus();
         QTest::keyClick(row(8), Qt::Key_Insert, Qt::ShiftModifier);
         QCOMPARE(rows(), solved);
+        QCOMPARE(control<QLabel>("lagl")->text(), q(captions::kStatusReady));
+        // A drop and the command line write a new puzzle as a paste does, status and all.
+        QTemporaryDir folder;
+        const QString file = writeFile(folder, QStringLiteral("test4.txt"), oneLine.toLatin1());
+        window->setStatusCaption(captions::kStatusComplete);
+        dropOnRow(0, {QUrl::fromLocalFile(file)});
+        QCOMPARE(control<QLabel>("lagl")->text(), q(captions::kStatusReady));
+        window->setStatusCaption(captions::kStatusComplete);
+        applyWindowArguments(*window, {file.toStdString()}, std::cerr);
+        QCOMPARE(control<QLabel>("lagl")->text(), q(captions::kStatusReady));
 
         // The nine-line form through the context menu, and under X11 a middle click with the
         // form drawn as a grid in the selection.
