@@ -22,7 +22,7 @@ bool hasOption(const std::vector<std::string>& arguments, const std::string& opt
 }
 
 constexpr const char* kUsageLines =
-    "Usage: quodrill [--seed N] [FILE]\n"
+    "Usage: quodrill [--seed N] [FILE...]\n"
     "       quodrill --solve [--seed N] [--max-guesses N] [--stats] [FILE...]\n";
 
 }  // namespace
@@ -30,9 +30,10 @@ constexpr const char* kUsageLines =
 std::string usageText() {
     return std::string(kUsageLines) +
            "\n"
-           "Without --solve, opens the window, with the puzzle of FILE in its rows when FILE\n"
-           "is a puzzle file of exactly 81 characters. It also takes the options of every Qt\n"
-           "program, such as -platform NAME or -style NAME.\n"
+           "Without --solve, opens the window, with the puzzle of the first FILE that holds\n"
+           "one in its rows, written as for --solve on one line or nine (at most 4096 bytes);\n"
+           "why each FILE before it was refused goes to standard error. It also takes the\n"
+           "options of every Qt program, such as -platform NAME or -style NAME.\n"
            "\n"
            "With --solve, needs no display: reads one puzzle a line from each FILE, or from\n"
            "standard input when there is none or FILE is -, solves it as the window does and\n"

@@ -1,7 +1,7 @@
 #include "app/window_start.h"
 
 #include <QApplication>
-#include <QFile>
+#include <algorithm>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -12,28 +12,30 @@
 
 namespace quodrill {
 
-std::string applyWindowArguments(MainWindow& window, const QStringList& arguments) {
-    std::vector<std::string> texts;
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        texts.push_back(QFile::encodeName(arguments[i]).toStdString());
-    }
-    const WindowArguments parsed = parseWindowArguments(texts);
+std::string applyWindowArguments(MainWindow& window, const std::vector<std::string>& arguments,
+                                 std::ostream& errors) {
+    const WindowArguments parsed = parseWindowArguments(arguments);
     if (!parsed.error.empty()) {
         return parsed.error;
     }
     if (parsed.seed) {
         window.drawGuessesFromSeed(*parsed.seed);
     }
-    loadFirstRegularFile(window, parsed.files);
+    for (const std::string& refusal : loadFirstPuzzleFile(window, parsed.files).refusals) {
+        errors << "quodrill: " << refusal << '\n';
+    }
     return {};
 }
 
 int runWindow(int argc, char** argv) {
-    QApplication app(argc, argv);
+    QApplication app(argc, argv);  // takes Qt's own options out of argv
+    // The names as the bytes they were given: QApplication::arguments() decodes them, and a name
+    // that is not UTF-8 would no longer name its file.
+    const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
     // Lets the desktop match the window with its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quodrill.Quodrill"));
     MainWindow window;
-    if (const std::string error = applyWindowArguments(window, QApplication::arguments());
+    if (const std::string error = applyWindowArguments(window, arguments, std::cerr);
         !error.empty()) {
         std::cerr << "quodrill: " << error << '\n';
         return 2;  // a wrong option, as quodrill says it

@@ -2,17 +2,21 @@
 // The quodrill program has checked the arguments and the display before it starts this one.
 #pragma once
 
-#include <QStringList>
+#include <ostream>
 #include <string>
+#include <vector>
 
 #include "window/main_window.h"
 
 namespace quodrill {
 
-// Sets the window up as the arguments that Qt has left ask (the program's name first): the
-// guesses drawn from the seed of --seed N, and the first regular file among the names loaded as
-// Open loads a file. Returns what is wrong with the arguments; empty when nothing is.
-std::string applyWindowArguments(MainWindow& window, const QStringList& arguments);
+// Sets the window up as the arguments ask that Qt has left after the program's name, given as the
+// bytes they were given: the
+// guesses drawn from the seed of --seed N, and the first of the names that holds a puzzle loaded
+// into the rows, read as a paste is read; why each name before it was refused goes to `errors`,
+// a line each. Returns what is wrong with the arguments; empty when nothing is.
+std::string applyWindowArguments(MainWindow& window, const std::vector<std::string>& arguments,
+                                 std::ostream& errors);
 
 // The window until it is closed; returns the exit status.
 int runWindow(int argc, char** argv);

@@ -1,10 +1,9 @@
 #include "events/puzzle_loading.h"
 
-#include <sys/stat.h>
-
 #include "events/captions.h"
 #include "solver/set_up.h"
 #include "sources/file_loading.h"
+#include "sources/puzzle_text.h"
 
 namespace quodrill {
 
@@ -33,6 +32,9 @@ void writePuzzleRows(WindowOps& window, std::string_view cells) {
             window.setRowText(r - 1, window.rowText(r - 1) + next);
         }
     }
+    // Every way a new puzzle comes in (Open, a paste, a drop, the command line) ends here: a
+    // "Status : Complete" of the puzzle before must not stand over it.
+    window.setStatusCaption(captions::kStatusReady);
 }
 
 bool loadPuzzleFile(WindowOps& window, const std::string& filename) {
@@ -45,14 +47,34 @@ bool loadPuzzleFile(WindowOps& window, const std::string& filename) {
     return true;
 }
 
-bool loadFirstRegularFile(WindowOps& window, const std::vector<std::string>& filenames) {
-    for (const std::string& filename : filenames) {
-        struct stat info {};
-        if (::stat(filename.c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
-            return loadPuzzleFile(window, filename);
-        }
+std::string loadPuzzleTextFile(WindowOps& window, const std::string& filename) {
+    const FileText file = readPuzzleTextFile(filename);
+    if (file.error == FileReadError::TooLarge) {
+        return filename + ": not a puzzle (" + file.error.message() + ")";
     }
-    return false;
+    if (!file) {
+        return "cannot read " + filename + ": " + file.error.message();
+    }
+    const PuzzleText puzzle = parsePuzzleText(file.text);
+    if (!puzzle) {
+        return filename + ": not a puzzle (" + puzzleTextRefusal(file.text, puzzle) + ")";
+    }
+    writePuzzleRows(window, puzzle.cells);
+    window.setLoadButtonCaption(captions::kLoadReset);
+    return {};
+}
+
+NamedFilesLoad loadFirstPuzzleFile(WindowOps& window, const std::vector<std::string>& filenames) {
+    NamedFilesLoad result;
+    for (const std::string& filename : filenames) {
+        std::string refusal = loadPuzzleTextFile(window, filename);
+        if (refusal.empty()) {
+            result.loaded = true;
+            break;
+        }
+        result.refusals.push_back(std::move(refusal));
+    }
+    return result;
 }
 
 void Loadb_Click(PuzzleState& state, WindowOps& window) {

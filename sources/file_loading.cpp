@@ -24,6 +24,8 @@ class FileReadCategory final : public std::error_category {
                 return "holds characters outside printable ASCII";
             case FileReadError::ShortRead:
                 return "ended before its length";
+            case FileReadError::TooLarge:
+                return "larger than " + std::to_string(kLongestPuzzleText) + " bytes";
         }
         return "unknown error";
     }
@@ -50,12 +52,25 @@ class FileDescriptor {
     int fd_;
 };
 
+// What a file must be to be read, judged from its kind and size before it is opened for reading.
+using FileCheck = std::error_code (*)(const struct stat& info);
+
 std::error_code checkPuzzleFile(const struct stat& info) {
     if (!S_ISREG(info.st_mode)) {
         return FileReadError::NotRegularFile;
     }
     if (info.st_size != static_cast<off_t>(kPuzzleFileLength)) {
         return FileReadError::WrongSize;
+    }
+    return {};
+}
+
+std::error_code checkPuzzleTextFile(const struct stat& info) {
+    if (!S_ISREG(info.st_mode)) {
+        return FileReadError::NotRegularFile;
+    }
+    if (info.st_size > static_cast<off_t>(kLongestPuzzleText)) {
+        return FileReadError::TooLarge;
     }
     return {};
 }
@@ -81,6 +96,30 @@ std::error_code readExactly(int fd, std::string& text, std::size_t length) {
     return {};
 }
 
+// Reads from the start of the file to its end, but never more than `limit` + 1 bytes: the size
+// that was checked may not be the size of what is read (a file that grew, or one of /proc, which
+// all give their size as 0).
+std::error_code readUpTo(int fd, std::string& text, std::size_t limit) {
+    text.assign(limit + 1, '\0');
+    std::size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t got =
+            ::pread(fd, text.data() + done, text.size() - done, static_cast<off_t>(done));
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            return lastSystemError();
+        }
+        if (got == 0) {
+            break;
+        }
+        done += static_cast<std::size_t>(got);
+    }
+    text.resize(done);
+    return done > limit ? make_error_code(FileReadError::TooLarge) : std::error_code();
+}
+
 // Only printable ASCII can be read as row text: a byte outside ASCII starts or continues a
 // multi-byte character (or is invalid UTF-8), and a control byte (0 to 31, 127) would stand in
 // a row box unseen.
@@ -100,7 +139,7 @@ bool isPrintableAscii(const std::string& text) {
 // have any effect (O_PATH); the checks are made on that handle, and the file it holds, the one
 // checked, is then opened through it. Elsewhere, or without /proc, the name is checked, opened
 // without blocking and checked again.
-std::error_code openCheckedPuzzleFile(const std::string& filename, int& fd) {
+std::error_code openCheckedFile(const std::string& filename, FileCheck check, int& fd) {
     struct stat info {};
     constexpr int kReadFlags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
 #ifdef O_PATH
@@ -111,7 +150,7 @@ std::error_code openCheckedPuzzleFile(const std::string& filename, int& fd) {
     if (::fstat(handle.get(), &info) != 0) {
         return lastSystemError();
     }
-    if (const std::error_code refused = checkPuzzleFile(info)) {
+    if (const std::error_code refused = check(info)) {
         return refused;
     }
     const std::string throughHandle = "/proc/self/fd/" + std::to_string(handle.get());
@@ -124,11 +163,31 @@ std::error_code openCheckedPuzzleFile(const std::string& filename, int& fd) {
     if (::stat(filename.c_str(), &info) != 0) {
         return lastSystemError();
     }
-    if (const std::error_code refused = checkPuzzleFile(info)) {
+    if (const std::error_code refused = check(info)) {
         return refused;
     }
     fd = ::open(filename.c_str(), kReadFlags);
     return fd >= 0 ? std::error_code() : lastSystemError();
+}
+
+// Opens the file as openCheckedFile does and checks once more what was opened: the same file,
+// still of a size to be read. Gives -1 and the reason when it is not to be read.
+int openAndRecheck(const std::string& filename, FileCheck check, std::error_code& error) {
+    int fd = -1;
+    if ((error = openCheckedFile(filename, check, fd))) {
+        return -1;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        error = lastSystemError();
+    } else {
+        error = check(info);
+    }
+    if (error) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
 }
 
 }  // namespace
@@ -144,18 +203,8 @@ std::error_code make_error_code(FileReadError error) {
 
 FileText ReadTextFileContents(const std::string& filename) {
     FileText result;
-    int fd = -1;
-    if ((result.error = openCheckedPuzzleFile(filename, fd))) {
-        return result;
-    }
-    const FileDescriptor file(fd);
-    // Checked once more on what was opened: the same file, still of the right size.
-    struct stat info {};
-    if (::fstat(file.get(), &info) != 0) {
-        result.error = lastSystemError();
-        return result;
-    }
-    if ((result.error = checkPuzzleFile(info))) {
+    const FileDescriptor file(openAndRecheck(filename, checkPuzzleFile, result.error));
+    if (result.error) {
         return result;
     }
     if ((result.error = readExactly(file.get(), result.text, kPuzzleFileLength))) {
@@ -165,6 +214,23 @@ FileText ReadTextFileContents(const std::string& filename) {
     if (!isPrintableAscii(result.text)) {
         result.text.clear();
         result.error = FileReadError::NotPrintableText;
+    }
+    return result;
+}
+
+FileText readPuzzleTextFile(const std::string& filename) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    FileText result;
+    const FileDescriptor file(openAndRecheck(filename, checkPuzzleTextFile, result.error));
+    if (result.error) {
+        return result;
+    }
+    if ((result.error = readUpTo(file.get(), result.text, kLongestPuzzleText))) {
+        result.text.clear();
+        return result;
+    }
+    if (result.text.starts_with(kByteOrderMark)) {
+        result.text.erase(0, kByteOrderMark.size());
     }
     return result;
 }

@@ -1,5 +1,8 @@
 #include "sources/puzzle_text.h"
 
+#include <algorithm>
+#include <cstdio>
+
 namespace quodrill {
 
 namespace {
@@ -40,6 +43,25 @@ PuzzleText parsePuzzleText(std::string_view text) {
         result.cells.clear();
     }
     return result;
+}
+
+std::string puzzleTextRefusal(std::string_view text, const PuzzleText& read) {
+    if (read.strayAt == std::string_view::npos || read.strayAt >= text.size()) {
+        return std::to_string(read.cellCount) + (read.cellCount == 1 ? " cell" : " cells") +
+               ", not " + std::to_string(kPuzzleCells);
+    }
+    const auto byte = static_cast<unsigned char>(text[read.strayAt]);
+    char what[16];
+    if (byte >= 0x20 && byte < 0x7F) {
+        std::snprintf(what, sizeof what, "'%c'", byte);
+    } else {
+        std::snprintf(what, sizeof what, "byte 0x%02X", byte);
+    }
+    const std::string_view before = text.substr(0, read.strayAt);
+    const std::size_t lineStart = before.rfind('\n') + 1;  // 0 on the first line
+    return std::string(what) + " at line " +
+           std::to_string(std::count(before.begin(), before.end(), '\n') + 1) + ", column " +
+           std::to_string(read.strayAt - lineStart + 1) + " is not a cell";
 }
 
 }  // namespace quodrill

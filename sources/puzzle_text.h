@@ -24,4 +24,9 @@ struct PuzzleText {
 // other character, or a count of cells other than 81, refuses the text: `cells` is then empty.
 PuzzleText parsePuzzleText(std::string_view text);
 
+// Why `text`, which `read` refused, is not a puzzle: "80 cells, not 81", or "'x' at line 2,
+// column 5 is not a cell" (a byte outside printable ASCII as "byte 0xFF"; lines and columns
+// counted from 1, columns in bytes).
+std::string puzzleTextRefusal(std::string_view text, const PuzzleText& read);
+
 }  // namespace quodrill

@@ -45,15 +45,24 @@ std::string toStdString(const QString& text) {
     return text.toStdString();
 }
 
-// The local files among the dragged URLs, as the system names them.
+// The local files among the dragged URLs, by the bytes of their names. A file URL with no host or
+// the host "localhost" names a file of this machine, and its path, decoded from the URL's own
+// encoding, gives the bytes of the name, also when they are not UTF-8.
 std::vector<std::string> localFiles(const QMimeData* data) {
     std::vector<std::string> names;
     if (data == nullptr) {
         return names;
     }
     for (const QUrl& url : data->urls()) {
-        if (url.isLocalFile()) {
-            names.push_back(QFile::encodeName(url.toLocalFile()).toStdString());
+        const QString host = url.host();
+        if (url.scheme() != QLatin1String("file") ||
+            (!host.isEmpty() && host != QLatin1String("localhost"))) {
+            continue;
+        }
+        const QByteArray name =
+            QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+        if (!name.isEmpty()) {
+            names.push_back(name.toStdString());
         }
     }
     return names;
@@ -326,10 +335,10 @@ void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
     }
 }
 
-// Files dropped anywhere on the window: the first regular file among them is loaded as Open
-// loads a file.
+// Files dropped anywhere on the window: the first of them that holds a puzzle, read as a paste
+// is read, is loaded into the rows.
 void MainWindow::dropEvent(QDropEvent* event) {
-    loadFirstRegularFile(*this, localFiles(event->mimeData()));
+    loadFirstPuzzleFile(*this, localFiles(event->mimeData()));
     event->acceptProposedAction();
 }
 

@@ -112,38 +112,55 @@ TEST_F(FileLoading, FillsTheRowsOneCharacterAtATimeThenEmptiesThemOnTheNextClick
     EXPECT_EQ(state.GuessCount, 0);
 }
 
-// The command line and a drop hand over any number of names: the first regular file among them
-// is loaded as Open loads it, even over an earlier load, and it alone.
-TEST_F(FileLoading, NamesGivenAtOnceLoadTheFirstRegularFileOnly) {
-    const std::string first = writeFile("first.txt", joinedRows(kExamplePuzzles[1]));
-    const std::string second = writeFile("second.txt", joinedRows(kExamplePuzzles[2]));
-    const std::string wrongSize = writeFile("long.txt", joinedRows(kExamplePuzzles[3]) + "\n");
+// The command line and a drop hand over any number of names, each read as a paste is read: the
+// first that holds a puzzle is loaded, even over an earlier load, and it alone; each name before
+// it is refused with its reason, and a file too large to be a puzzle is never read.
+TEST_F(FileLoading, NamesGivenAtOnceLoadTheFirstThatHoldsAPuzzle) {
+    std::string drawn = "\xEF\xBB\xBF+-------+\r\n";  // a byte order mark, nine lines, dots
+    for (std::string_view row : kExamplePuzzles[1].rows) {
+        drawn += "| " + std::string(row) + " |\r\n";
+    }
+    std::replace(drawn.begin(), drawn.end(), '0', '.');
     fs::create_directory(path("folder"));
     ASSERT_EQ(::mkfifo(path("fifo").c_str(), 0644), 0);
-    const std::vector<std::string> passedOver = {path("missing.txt"), path("folder"), path("fifo"),
-                                                 "/dev/zero", ""};
+    const std::string huge = writeFile("huge.txt", joinedRows(kExamplePuzzles[2]));
+    fs::resize_file(huge, 100u << 20);
+    const std::vector<std::pair<std::string, std::string>> refused = {
+        {path("missing.txt"), "cannot read " + path("missing.txt") + ": No such file or directory"},
+        {path("folder"), "cannot read " + path("folder") + ": not a regular file"},
+        {path("fifo"), "cannot read " + path("fifo") + ": not a regular file"},
+        {huge, huge + ": not a puzzle (larger than 4096 bytes)"},
+        {writeFile("short.txt", joinedRows(kExamplePuzzles[2]).substr(1) + "\n"),
+         path("short.txt") + ": not a puzzle (80 cells, not 81)"},
+        {writeFile("x.txt", "1\n23x"),
+         path("x.txt") + ": not a puzzle ('x' at line 2, column 3 is not a cell)"},
+        {writeFile("ff.txt", "\xFF"),
+         path("ff.txt") + ": not a puzzle (byte 0xFF at line 1, column 1 is not a cell)"},
+    };
+    std::vector<std::string> names;
+    for (const auto& [name, why] : refused) {
+        names.push_back(name);
+    }
+    window.loadCaption = captions::kLoadOpen;
+    NamedFilesLoad load = loadFirstPuzzleFile(window, names);
+    EXPECT_FALSE(load.loaded);
+    EXPECT_TRUE(rowWrites().empty());
+    EXPECT_EQ(window.loadCaption, captions::kLoadOpen);
 
-    window.loadCaption = captions::kLoadReset;
-    std::vector<std::string> names = passedOver;
-    names.insert(names.end(), {first, second});
-    EXPECT_TRUE(loadFirstRegularFile(window, names));
+    names.insert(names.end(), {writeFile("drawn.txt", drawn),
+                               writeFile("second.txt", joinedRows(kExamplePuzzles[3]))});
+    load = loadFirstPuzzleFile(window, names);
+    EXPECT_TRUE(load.loaded);
+    ASSERT_EQ(load.refusals.size(), refused.size());
+    for (std::size_t i = 0; i < refused.size(); ++i) {
+        EXPECT_EQ(load.refusals[i], refused[i].second);
+    }
     for (int i = 0; i < 9; ++i) {
         EXPECT_EQ(window.rows[i], kExamplePuzzles[1].rows[i]) << "row " << i;
     }
     EXPECT_EQ(rowWrites().size(), 90u) << "written as Open writes them";
     EXPECT_EQ(window.loadCaption, captions::kLoadReset);
     EXPECT_TRUE(window.dialogs.empty());
-
-    // A first regular file that the reader refuses loads nothing, and no later file either.
-    for (const std::vector<std::string>& refused :
-         {passedOver, std::vector<std::string>{}, std::vector<std::string>{wrongSize, second}}) {
-        window.rows = {"123", "", "", "", "", "", "", "", ""};
-        window.loadCaption = captions::kLoadOpen;
-        window.log.clear();
-        EXPECT_FALSE(loadFirstRegularFile(window, refused));
-        EXPECT_TRUE(rowWrites().empty());
-        EXPECT_EQ(window.loadCaption, captions::kLoadOpen);
-    }
 }
 
 TEST_F(FileLoading, RefusedFilesChangeNothingAndNeverBlock) {
@@ -291,7 +308,7 @@ TEST_F(FileLoading, KeywordAtTheStartFillsTheExampleThenTheFileGoesOn) {
     EXPECT_FALSE(window.anyArmed());
 }
 
-// Opening a FIFO or a device can have effects, so the reader must never open one, even when the
+// Opening a FIFO or a device can have effects, so the readers must never open one, even when the
 // name it was given is swapped for one between its checks and its read. The FIFO is watched with
 // inotify, which reports every open of it for reading or writing.
 TEST_F(FileLoading, NameSwappedForAFifoWhileBeingReadIsNeverOpened) {
@@ -319,7 +336,7 @@ TEST_F(FileLoading, NameSwappedForAFifoWhileBeingReadIsNeverOpened) {
     });
     int read = 0;
     for (int i = 0; i < 20000; ++i) {
-        const FileText text = ReadTextFileContents(name);
+        const FileText text = i % 2 == 0 ? ReadTextFileContents(name) : readPuzzleTextFile(name);
         if (text) {
             EXPECT_EQ(text.text, digits);
             ++read;

@@ -84,7 +84,7 @@ done
 message=$("$program" --foo 2>&1 >/dev/null)
 status=$?
 [ "$status" -eq 2 ] && [ "$(head -n 2 <<<"$message")" = "quodrill: unknown option --foo
-Usage: quodrill [--seed N] [FILE]" ] || fail "--foo gave status $status and said: $message"
+Usage: quodrill [--seed N] [FILE...]" ] || fail "--foo gave status $status and said: $message"
 
 # The solver, the usage, the version and a wrong option load no Qt, X or GL library.
 toolkit='(^|[/ =])lib(Qt6|X|xcb|GL)[^/ ]*\.so'

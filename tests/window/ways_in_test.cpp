@@ -17,7 +17,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
+#include <fstream>
+#include <iostream>
 #include <memory>
+#include <sstream>
 
 #include "app/window_start.h"
 #include "events/captions.h"
@@ -65,6 +68,19 @@ class WaysInTest : public QObject {
     }
     QLineEdit* row(int i) const { return rowBox(*window, i); }
     QStringList rows() const { return rowTexts(*window); }
+    // Drags the files onto row box i, offering their names as text too, as file managers do, and
+    // drops them there.
+    void dropOnRow(int i, const QList<QUrl>& files) {
+        QMimeData dragged;
+        dragged.setUrls(files);
+        dragged.setText(files.first().toString());
+        const QPoint at = row(i)->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(row(i), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(at), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(row(i), &drop);
+    }
     // Chooses Paste in the row box's context menu.
     void pasteFromContextMenu(QLineEdit* box) {
         const QPoint inside = box->rect().center();
@@ -99,8 +115,9 @@ class WaysInTest : public QObject {
     void cleanup() { window.reset(); }
 
     // test4 on one line with dots, pasted into the first row, fills the nine rows and solves; a
-    // copy of the output field pastes back as the solved grid; the other ways of pasting take a
-    // puzzle too, and any other paste keeps nine characters in the box it was made in.
+    // copy of the output field pastes back as the solved grid, under the Ready status again; the
+    // other ways of pasting take a puzzle too, and any other paste keeps nine characters in the box
+    // it was made in.
     void aPastedPuzzleFillsTheRowsAndAnyOtherPasteIsTheBoxsOwn() {
         QClipboard* clipboard = QGuiApplication::clipboard();
         const QStringList puzzle = exampleRows(3);
@@ -122,6 +139,16 @@ class WaysInTest : public QObject {
         row(8)->setFocus();
         QTest::keyClick(row(8), Qt::Key_Insert, Qt::ShiftModifier);
         QCOMPARE(rows(), solved);
+        QCOMPARE(control<QLabel>("lagl")->text(), q(captions::kStatusReady));
+        // A drop and the command line write a new puzzle as a paste does, status and all.
+        QTemporaryDir folder;
+        const QString file = writeFile(folder, QStringLiteral("test4.txt"), oneLine.toLatin1());
+        window->setStatusCaption(captions::kStatusComplete);
+        dropOnRow(0, {QUrl::fromLocalFile(file)});
+        QCOMPARE(control<QLabel>("lagl")->text(), q(captions::kStatusReady));
+        window->setStatusCaption(captions::kStatusComplete);
+        applyWindowArguments(*window, {file.toStdString()}, std::cerr);
+        QCOMPARE(control<QLabel>("lagl")->text(), q(captions::kStatusReady));
 
         // The nine-line form through the context menu, and under X11 a middle click with the
         // form drawn as a grid in the selection.
@@ -146,37 +173,55 @@ class WaysInTest : public QObject {
         }
     }
 
-    // Dropped on a row box, the first regular file among the dragged ones is loaded as Open loads
-    // it and the box does not take the names as text; the command line loads the same way.
-    void droppedAndNamedFilesLoadAsOpenLoadsThem() {
+    // Dropped on a row box, the first of the dragged files that holds a puzzle, read as a paste is
+    // read, is loaded and the box does not take the names as text; the command line loads the
+    // same way and says why it passed over each name before. Names are bytes, also when they are
+    // not UTF-8, and a file URL of "localhost" names a file here.
+    void droppedAndNamedFilesLoadTheFirstThatHoldsAPuzzle() {
         QTemporaryDir folder;
         QVERIFY(folder.isValid());
         const QString missing = folder.filePath(QStringLiteral("missing.txt"));
         const QString test2 = writeFile(folder, QStringLiteral("test2.txt"),
-                                        exampleRows(1).join(QString()).toLatin1());
+                                        exampleRows(1).join(QString()).toLatin1() + '\n');
         const QString test3 = writeFile(folder, QStringLiteral("test3.txt"),
                                         exampleRows(2).join(QString()).toLatin1());
-        const QString nineLines = writeFile(folder, QStringLiteral("lines.txt"),
-                                            exampleRows(4).join(QLatin1Char('\n')).toLatin1());
+        const QByteArray test5 = QFile::encodeName(folder.path()) + "/lines\xFE.txt";
+        std::ofstream(test5.constData()) << exampleRows(4).join(QLatin1Char('\n')).toStdString();
+        const std::string test6 = QFile::encodeName(folder.path()).toStdString() + "/puz\xFF.txt";
+        std::ofstream(test6) << exampleRows(5).join(QString()).toStdString();
 
-        QMimeData dragged;
-        dragged.setUrls({QUrl::fromLocalFile(folder.path()), QUrl::fromLocalFile(missing),
-                         QUrl::fromLocalFile(test2), QUrl::fromLocalFile(test3)});
-        dragged.setText(test2);  // as file managers offer the names as text too
-        const QPoint at = row(3)->rect().center();
-        QDragEnterEvent enter(at, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(row(3), &enter);
-        QVERIFY(enter.isAccepted());
-        QDropEvent drop(QPointF(at), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(row(3), &drop);
+        dropOnRow(3, {QUrl::fromLocalFile(folder.path()), QUrl::fromLocalFile(missing),
+                      QUrl::fromLocalFile(test2), QUrl::fromLocalFile(test3)});
         QCOMPARE(rows(), exampleRows(1));
         QCOMPARE(control<QPushButton>("Loadb")->text(), q(captions::kLoadReset));
 
-        applyWindowArguments(*window, {QStringLiteral("quodrill"), nineLines, test3});
-        QCOMPARE(rows(), exampleRows(1));  // the first regular file is refused: nothing more
-        applyWindowArguments(*window, {QStringLiteral("quodrill"), folder.path(), missing, test3});
-        QCOMPARE(rows(), exampleRows(2));
-        QCOMPARE(control<QPushButton>("Loadb")->text(), q(captions::kLoadReset));
+        std::ostringstream errors;
+        applyWindowArguments(*window, {missing.toStdString(), test6, test3.toStdString()}, errors);
+        QCOMPARE(rows(), exampleRows(5));
+        QCOMPARE(errors.str(), "quodrill: cannot read " + missing.toStdString() +
+                                   ": No such file or directory\n");
+
+        dropOnRow(0, {QUrl::fromEncoded("file://localhost" + test5.toPercentEncoding("/"))});
+        QCOMPARE(rows(), exampleRows(4));
+
+        // The program hands its arguments on as it was given them (bash writes the byte 0xFF).
+        std::ofstream(test6) << "12";
+        QProcess program;
+        program.setWorkingDirectory(folder.path());
+        program.setReadChannel(QProcess::StandardError);
+        program.start(
+            QStringLiteral("bash"),
+            {QStringLiteral("-c"),
+             QStringLiteral("exec \"$0\" -platform offscreen \"$(printf 'puz\\377.txt')\""),
+             QStringLiteral(QUODRILL_PROGRAM)});
+        QByteArray said;  // Qt may say something of its own first
+        while (!said.startsWith("quodrill:") &&
+               (program.canReadLine() || program.waitForReadyRead(kSolveTimeoutMs))) {
+            said = program.canReadLine() ? program.readLine() : QByteArray();
+        }
+        QCOMPARE(said, QByteArray("quodrill: puz\xFF.txt: not a puzzle (2 cells, not 81)\n"));
+        program.kill();
+        program.waitForFinished();
     }
 
     // test9 needs dozens of guesses: `quodrill --seed 7 test9.txt` makes, through its timers, the
@@ -199,10 +244,8 @@ class WaysInTest : public QObject {
         const int guesses = figures.captured(1).toInt();
         QVERIFY(guesses > 10);
 
-        QCOMPARE(
-            applyWindowArguments(*window, {QStringLiteral("quodrill"), QStringLiteral("--seed"),
-                                           QStringLiteral("7"), file}),
-            std::string());
+        QCOMPARE(applyWindowArguments(*window, {"--seed", "7", file.toStdString()}, std::cerr),
+                 std::string());
         for (int round = 1; round <= 2; ++round) {
             QTest::mouseClick(control<QPushButton>("SB"), Qt::LeftButton);
             QTRY_COMPARE_WITH_TIMEOUT(control<QLabel>("lagl")->text(), q(captions::kStatusComplete),
