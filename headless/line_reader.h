@@ -7,11 +7,12 @@
 #include <istream>
 #include <string>
 
+#include "sources/puzzle_text.h"
+
 namespace quodrill {
 
-// The longest line that is kept, in bytes: far more than the 81 cells of a puzzle with spaces
-// and grid-drawing characters between them.
-constexpr std::size_t kLongestLine = 4096;
+// The longest line that is kept, in bytes.
+constexpr std::size_t kLongestLine = kLongestPuzzleText;
 
 class LineReader {
   public:

@@ -3,7 +3,9 @@
 # the nine examples, and PUZZLES puzzles that qqwing generates at each of its four difficulties
 # (300 by default). Prints, for each file, how many puzzles each solver solved, how many of the
 # solutions agree, and the time per puzzle (the mean of several runs by hyperfine, divided by the
-# number of puzzles): the figures of docs/PERFORMANCE.md. Takes two to three minutes on two cores.
+# number of puzzles), then the processor time (user and system) of each beside the other for every
+# difficulty and for one puzzle alone, with their ratio: the figures of docs/PERFORMANCE.md.
+# Takes three to four minutes on two cores.
 # Usage: bash scripts/peers.sh [PUZZLES]; BUILD_DIR picks the build folder (build/ by default).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -57,16 +59,47 @@ for name in examples simple easy intermediate expert; do
         "$(per_puzzle_ms "$qqwing_s" "$puzzles")" "$agree"
 done
 
+# Mean processor time (user and system, in ms) of a shell command over $2 runs after one warm-up
+# run, as hyperfine measures it (the shell's own start is taken off).
+cpu_ms() {
+    hyperfine --style none --ignore-failure --warmup 1 --runs "$2" --export-json "$work/time.json" \
+        "$1" >/dev/null 2>&1
+    local user system
+    user=$(sed -n 's/^ *"user": \([0-9.e+-]*\),*$/\1/p' "$work/time.json" | head -n 1)
+    system=$(sed -n 's/^ *"system": \([0-9.e+-]*\),*$/\1/p' "$work/time.json" | head -n 1)
+    awk -v u="$user" -v s="$system" 'BEGIN { printf "%.2f", (u + s) * 1000 }'
+}
+
 echo
-echo "== inside quodrill: its own totals (--stats), and the puzzles it gave up"
+echo "== processor time (user + system) of whole processes, quodrill --solve --seed 1 beside qqwing"
+head -n 1 "$work/intermediate.txt" >"$work/one.txt"
+printf '%-14s %7s | %14s %14s | %15s
+' file puzzles "quodrill ms" "qqwing ms" "quodrill/qqwing"
+for name in simple easy intermediate expert one; do
+    file=$work/$name.txt
+    runs=10
+    [ "$name" = one ] && runs=40
+    quodrill_ms=$(cpu_ms "$quodrill --solve --seed 1 < $file" "$runs")
+    qqwing_ms=$(cpu_ms "qqwing --solve --one-line < $file" "$runs")
+    printf '%-14s %7d | %14s %14s | %15s\n' "$name" "$(grep -c . "$file")" "$quodrill_ms" \
+        "$qqwing_ms" "$(awk -v a="$quodrill_ms" -v b="$qqwing_ms" 'BEGIN { printf "%.2f", a / b }')"
+done
+
+echo
+echo "== inside quodrill: its own totals (--stats), and the puzzles it did not finish"
 for name in examples simple easy intermediate expert; do
     "$quodrill" --solve --seed 1 --stats "$work/$name.txt" >"$work/stats.out" 2>/dev/null || true
     echo "$name: $(grep '^total: ' "$work/stats.out")"
     awk -v name="$name" '
-        / line [0-9]+: solved, / { solved++; ms = $(NF - 1); solved_ms += ms }
-        / line [0-9]+: no solution within / { given++; ms = $(NF - 1); given_ms += ms }
+        / line [0-9]+: solved, / {
+            solved++
+            if (match($0, /[0-9.]+ ms/)) solved_ms += substr($0, RSTART, RLENGTH - 3)
+        }
+        / line [0-9]+: no single guess completes it, / { stopped++ }
+        / line [0-9]+: gave up after / { given++ }
         END {
             if (solved) printf "  solved: %d, mean %.3f ms each\n", solved, solved_ms / solved
-            if (given) printf "  given up at the guess limit: %d, mean %.1f ms each\n", given, given_ms / given
+            if (stopped) printf "  stopped, no single guess completes it: %d\n", stopped
+            if (given) printf "  given up at the guess limit: %d\n", given
         }' "$work/stats.out"
 done

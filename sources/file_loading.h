@@ -6,15 +6,12 @@
 #include <string_view>
 #include <system_error>
 
+#include "sources/puzzle_text.h"
+
 namespace quodrill {
 
 // A puzzle file holds exactly this many characters (and, being ASCII text, as many bytes).
 constexpr std::size_t kPuzzleFileLength = 81;
-
-// The most bytes a file read as puzzle text may hold: far more than 81 cells with the spaces,
-// line breaks and grid drawing of any written-down puzzle between them, as much as a line of
-// `quodrill --solve` may hold.
-constexpr std::size_t kLongestPuzzleText = 4096;
 
 // Why a file was not read, beyond what the system reports (errno values).
 enum class FileReadError {

@@ -10,6 +10,11 @@ namespace quodrill {
 
 constexpr std::size_t kPuzzleCells = 81;
 
+// The most bytes a puzzle text may hold, a file read as one or a line of `quodrill --solve`: far
+// more than 81 cells with the spaces, line breaks and grid drawing of any written-down puzzle
+// between them.
+constexpr std::size_t kLongestPuzzleText = 4096;
+
 struct PuzzleText {
     std::string cells;          // the 81 cell characters, "0" for a blank, row after row
     std::size_t cellCount = 0;  // digits and dots found
