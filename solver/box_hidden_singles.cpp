@@ -15,7 +15,8 @@ namespace quodrill {
 namespace {
 
 // The digits that the box lacks and that exactly one of its nine cells has as a candidate.
-// Three cells that follow each other by index are one column of the box.
+// Three cells that follow each other by index are one column of the box. Asked inline so that
+// the count stays in the loop over the boxes, where it is needed every pass.
 inline DigitMask hiddenSingles(const PuzzleState& state, const SolveBoard& board, int box) {
     const CandidateMasks& masks = state.Candidates;
     const std::size_t first = boxFirstCell(box);

@@ -120,10 +120,4 @@ inline void writeCell(PuzzleState& state, SolveBoard& board, int column, int row
     }
 }
 
-// Sets Candidates(column, row, d) to 0 for every digit d of `digits`.
-inline void removeCandidates(PuzzleState& state, int column, int row, DigitMask digits) {
-    DigitMask& mask = state.Candidates[static_cast<std::size_t>(cellIndex(column, row))];
-    mask = static_cast<DigitMask>(mask & ~digits);
-}
-
 }  // namespace quodrill
