@@ -1,14 +1,17 @@
 #include "events/output_field.h"
 
+#include <algorithm>
+
 namespace quodrill {
 
 GridCells gridCells(const GridArray& grid) {
-    GridCells cells{};
-    std::size_t at = 0;
-    for (int y = kFirst; y <= kLast; ++y) {
-        for (int x = kFirst; x <= kLast; ++x) {
+    GridCells cells;
+    for (int x = kFirst; x <= kLast; ++x) {
+        for (int y = kFirst; y <= kLast; ++y) {
             const CellText cell = grid[x][y];
-            cells[at++] = cell == kEmptyCell ? kBlankCell : cell;
+            // The empty text (0) shows as "0": a blank.
+            cells[static_cast<std::size_t>((y - 1) * 9 + x - 1)] =
+                static_cast<char>(cell | (cell == kEmptyCell ? kBlankCell : 0));
         }
     }
     return cells;
@@ -17,13 +20,11 @@ GridCells gridCells(const GridArray& grid) {
 OutputText renderGrid(const GridArray& grid) {
     const GridCells cells = gridCells(grid);
     OutputText text;
-    std::size_t at = 0;
     for (std::size_t row = 0; row < 9; ++row) {
-        for (std::size_t column = 0; column < 9; ++column) {
-            text.chars[at++] = cells[row * 9 + column];
-        }
-        text.chars[at++] = '\r';
-        text.chars[at++] = '\n';
+        char* line = text.chars.data() + row * 11;
+        std::copy_n(cells.data() + row * 9, 9, line);
+        line[9] = '\r';
+        line[10] = '\n';
     }
     return text;
 }

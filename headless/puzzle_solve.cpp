@@ -40,7 +40,7 @@ PuzzleSolve solvePuzzle(std::string_view cells, RandomSource& random, const Solv
     writePuzzleRows(window, cells);
     window.pressStart();
 
-    RunReuse reuse(outcomes);
+    RunReuse reuse(outcomes, settings.countPasses);
     bool stoppedAtLimit = false;
     TimerId timer = TimerId::TT;
     while (window.nextTimer(timer)) {
@@ -59,7 +59,7 @@ PuzzleSolve solvePuzzle(std::string_view cells, RandomSource& random, const Solv
     solve.end = endOf(state, stoppedAtLimit, outcomes);
     const GridCells grid = gridCells(state.Grid);
     solve.grid.assign(grid.begin(), grid.end());
-    solve.passes = window.outputWrites;
+    solve.passes = settings.countPasses ? window.outputWrites : -1;
     solve.guesses = state.GuessCount;
     solve.restarts = window.restarts;
     if (settings.exactChance && outcomes.valid()) {

@@ -29,13 +29,16 @@ struct SolveSettings {
     bool reuseRuns = true;
     // Find the outcome of every guess at the end, for the exact chance of a cycle.
     bool exactChance = false;
+    // Count the passes of every run. Without it, the run after a guess is followed only until it
+    // is clear whether it finishes the grid, and `passes` is -1; the rest is the same.
+    bool countPasses = true;
     EngineHandlers engine{};  // the program's handlers unless another engine's are given
 };
 
 struct PuzzleSolve {
     SolveEnd end = SolveEnd::Unsolved;
     std::string grid;  // 81 digits, row after row, "0" for a cell left blank
-    long passes = 0;
+    long passes = 0;   // -1 when not counted
     int guesses = 0;
     long restarts = 0;
     double seconds = 0;

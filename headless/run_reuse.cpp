@@ -40,8 +40,9 @@ void RunReuse::solveTick(PuzzleState& state, PlainWindow& window) {
     int digit = 0;
     const bool afterGuess = outcomes_.isGuessFrom(state, column, row, digit);
     if (afterGuess) {
-        const PairOutcome* known = outcomes_.known(column, row, digit);
-        if (known != nullptr && known->passesKnown) {
+        const PairOutcome* known = countPasses_ ? outcomes_.known(column, row, digit)
+                                                : &outcomes_.outcomeOf(column, row, digit);
+        if (known != nullptr && (known->passesKnown || !countPasses_)) {
             // A guess that stalls leaves a state that the restart's set-up overwrites whole: the
             // grid from the rows, and the candidates of every blank cell.
             if (known->result == GuessResult::Finishes) {

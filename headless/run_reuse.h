@@ -12,7 +12,10 @@ namespace quodrill {
 
 class RunReuse {
   public:
-    explicit RunReuse(GuessOutcomes& outcomes) : outcomes_(outcomes) {}
+    // Without `countPasses`, the end of a guess is found without following its run to the end,
+    // and the passes written are not those of the run.
+    RunReuse(GuessOutcomes& outcomes, bool countPasses)
+        : outcomes_(outcomes), countPasses_(countPasses) {}
 
     // The tick of the solve timer that is due: runs it, or puts its known end in its place.
     void solveTick(PuzzleState& state, PlainWindow& window);
@@ -23,6 +26,7 @@ class RunReuse {
                         int& digit) const;
 
     GuessOutcomes& outcomes_;
+    bool countPasses_;
     // The run from the set-up state: where it started, where it stalled and its passes.
     bool setUpRunKnown_ = false;
     GridArray setUpGrid_{};

@@ -155,6 +155,7 @@ class Solver {
         SolveSettings settings;
         settings.maxGuesses = options_.maxGuesses;
         settings.exactChance = options_.stats;
+        settings.countPasses = options_.stats;
         const PuzzleSolve solve = solvePuzzle(read.cells, *random, settings, *outcomes_);
         if (solve.end == SolveEnd::Solved) {
             ++totals_.solved;

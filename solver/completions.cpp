@@ -42,7 +42,7 @@ struct Search {
         int best = from;
         int fewest = 10;
         for (int i = from; i < blankCount && fewest > 1; ++i) {
-            const int count = std::popcount(free(blanks[static_cast<std::size_t>(i)]));
+            const int count = digitCount(free(blanks[static_cast<std::size_t>(i)]));
             if (count < fewest) {
                 fewest = count;
                 best = i;

@@ -91,7 +91,7 @@ void GuessOutcomes::startFor(const PuzzleState& state) {
     for (int c = kFirst; c <= kLast; ++c) {
         for (int r = kFirst; r <= kLast; ++r) {
             if (isBlank(grid_[c][r])) {
-                unknown_ += std::popcount(candidates_[static_cast<std::size_t>(cellIndex(c, r))]);
+                unknown_ += digitCount(candidates_[static_cast<std::size_t>(cellIndex(c, r))]);
             }
         }
     }
@@ -99,6 +99,13 @@ void GuessOutcomes::startFor(const PuzzleState& state) {
 
 PairOutcome& GuessOutcomes::at(int column, int row, int digit) {
     return pairs_[pairIndex(column, row, digit)];
+}
+
+const PairOutcome& GuessOutcomes::outcomeOf(int column, int row, int digit) {
+    if (known(column, row, digit) == nullptr) {
+        evaluate(column, row, digit);
+    }
+    return at(column, row, digit);
 }
 
 const PairOutcome* GuessOutcomes::known(int column, int row, int digit) const {
@@ -185,7 +192,7 @@ bool GuessOutcomes::someGuessFinishes() {
         for (int c = kFirst; c <= kLast && finishing_ == 0; ++c) {
             for (int r = kFirst; r <= kLast && finishing_ == 0; ++r) {
                 const DigitMask mask = candidates_[static_cast<std::size_t>(cellIndex(c, r))];
-                if (!isBlank(grid_[c][r]) || std::popcount(mask) != count) {
+                if (!isBlank(grid_[c][r]) || digitCount(mask) != count) {
                     continue;
                 }
                 for (int d = kFirst; d <= kLast && finishing_ == 0; ++d) {
@@ -235,8 +242,8 @@ FinishChance GuessOutcomes::chance() const {
                 finishing += outcome != nullptr && outcome->result == GuessResult::Finishes ? 1 : 0;
             }
             chance.finishingGuesses += finishing;
-            chance.perCycle += static_cast<double>(finishing) /
-                               (static_cast<double>(blanks) * std::popcount(mask));
+            chance.perCycle +=
+                static_cast<double>(finishing) / (static_cast<double>(blanks) * digitCount(mask));
         }
     }
     chance.solutions = solutionCount_;

@@ -44,6 +44,8 @@ class GuessOutcomes {
     // The outcome of writing `digit` into the blank cell (column, row) of the stalled state; null
     // when it is not known yet.
     const PairOutcome* known(int column, int row, int digit) const;
+    // The outcome of the guess, found now when it is not known yet.
+    const PairOutcome& outcomeOf(int column, int row, int digit);
     // Records a run that followed the guess to its end: its passes and the grid it left.
     void record(int column, int row, int digit, bool finishes, int passes, const GridArray& grid);
 

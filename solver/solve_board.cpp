@@ -77,15 +77,6 @@ constexpr std::array<std::uint32_t, 256> kTextEntries = [] {
     return entries;
 }();
 
-// The number of digits in each mask of bits 1 to 9.
-constexpr std::array<std::uint8_t, 1024> kDigitCounts = [] {
-    std::array<std::uint8_t, 1024> counts{};
-    for (std::size_t mask = 0; mask < counts.size(); ++mask) {
-        counts[mask] = static_cast<std::uint8_t>(std::popcount(mask & kAllDigits));
-    }
-    return counts;
-}();
-
 // The unit masks, repeats and blank cells of the grid, column by column.
 //
 // A unit repeats a digit exactly when it has more digit cells than digits. Every digit cell
@@ -119,7 +110,7 @@ void countGrid(SolveBoard& board, const GridArray& grid) {
     }
     unsigned unitDigits = 0;
     for (const DigitMask digits : board.present) {
-        unitDigits += kDigitCounts[digits];
+        unitDigits += digitCount(digits);
     }
     if (unitDigits != 3 * (entrySum >> 16)) {
         countRepeats(board, grid);

@@ -343,6 +343,16 @@ TEST(HeadlessSolver, ReusedRunsGiveThePlainChainAndStopOnlyWhereNoGuessFinishes)
             EXPECT_EQ(reused.restarts, plain.restarts) << which;
             EXPECT_EQ(reusingRandom.draws, plainRandom.draws) << which;
             EXPECT_EQ(reusingRandom.reseeds, plainRandom.reseeds) << which;
+            // Guesses followed only until their end is clear: the same but for the passes.
+            SolveSettings uncounted;
+            uncounted.countPasses = false;
+            ReplayableRandom uncountedRandom(seed);
+            const PuzzleSolve quick = solvePuzzle(puzzle, uncountedRandom, uncounted, outcomes);
+            EXPECT_EQ(quick.end, plain.end) << which;
+            EXPECT_EQ(quick.grid, plain.grid) << which;
+            EXPECT_EQ(quick.guesses, plain.guesses) << which;
+            EXPECT_EQ(quick.restarts, plain.restarts) << which;
+            EXPECT_EQ(uncountedRandom.draws, plainRandom.draws) << which;
 
             const std::optional<double> chance = bruteForceChance(puzzle);
             ASSERT_EQ(reused.chance.has_value(), chance.has_value()) << which;
