@@ -12,6 +12,7 @@ namespace {
 struct Search {
     std::array<DigitMask, kUnitCount> used{};
     std::array<std::uint8_t, kCellCount> blanks{};  // cell indexes still to fill
+    const CandidateMasks* candidates = nullptr;
     int blankCount = 0;
     GridArray grid{};
     int found = 0;
@@ -22,6 +23,9 @@ struct Search {
         const CellUnits& units = kCellUnits[cell];
         return static_cast<DigitMask>(kAllDigits &
                                       ~(used[units.row] | used[units.column] | used[units.box]));
+    }
+    DigitMask open(std::size_t cell) const {
+        return static_cast<DigitMask>(free(cell) & (*candidates)[cell]);
     }
 
     void set(std::size_t cell, DigitMask bit) {
@@ -42,7 +46,7 @@ struct Search {
         int best = from;
         int fewest = 10;
         for (int i = from; i < blankCount && fewest > 1; ++i) {
-            const int count = digitCount(free(blanks[static_cast<std::size_t>(i)]));
+            const int count = digitCount(open(blanks[static_cast<std::size_t>(i)]));
             if (count < fewest) {
                 fewest = count;
                 best = i;
@@ -52,7 +56,7 @@ struct Search {
         const std::size_t cell = blanks[static_cast<std::size_t>(from)];
         const int column = static_cast<int>(cell) / 9 + 1;
         const int row = static_cast<int>(cell) % 9 + 1;
-        for (DigitMask digits = free(cell); digits != 0 && found < limit;
+        for (DigitMask digits = open(cell); digits != 0 && found < limit;
              digits = static_cast<DigitMask>(digits & (digits - 1))) {
             const DigitMask bit = static_cast<DigitMask>(digits & -digits);
             set(cell, bit);
@@ -67,8 +71,10 @@ struct Search {
 
 }  // namespace
 
-int countCompletions(const GridArray& grid, int limit, GridArray& first) {
+int countCompletions(const GridArray& grid, const CandidateMasks& candidates, int limit,
+                     GridArray& first) {
     Search search;
+    search.candidates = &candidates;
     search.grid = grid;
     search.limit = limit;
     search.first = &first;

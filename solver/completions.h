@@ -7,8 +7,10 @@
 
 namespace quodrill {
 
-// Counts the completions of `grid` (its digits kept, its blank cells filled), stopping at
-// `limit`; the first one found is written into `first`. A grid that repeats a digit has none.
-int countCompletions(const GridArray& grid, int limit, GridArray& first);
+// Counts the completions of `grid` (its digits kept, each blank cell filled with one of its
+// `candidates`), stopping at `limit`; the first one found is written into `first`. A grid that
+// repeats a digit has none.
+int countCompletions(const GridArray& grid, const CandidateMasks& candidates, int limit,
+                     GridArray& first);
 
 }  // namespace quodrill

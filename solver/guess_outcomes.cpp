@@ -24,10 +24,10 @@ bool cannotFinish(const PuzzleState& state, const SolveBoard& board) {
     if (board.unitsWithRepeats > 0) {
         return true;
     }
-    for (int c = kFirst; c <= kLast; ++c) {
-        for (int r = kFirst; r <= kLast; ++r) {
-            if (state.Candidates[static_cast<std::size_t>(cellIndex(c, r))] == 0 &&
-                isBlank(state.Grid[c][r])) {
+    for (std::size_t column = 0; column < 9; ++column) {
+        for (unsigned rows = board.blankRows[column]; rows != 0; rows &= rows - 1) {
+            const auto row = static_cast<std::size_t>(std::countr_zero(rows));
+            if (state.Candidates[column * 9 + row] == 0) {
                 return true;
             }
         }
@@ -37,14 +37,13 @@ bool cannotFinish(const PuzzleState& state, const SolveBoard& board) {
 
 // Whether a filled cell of `grid` holds another digit than `completion` has there.
 bool departsFrom(const GridArray& grid, const GridArray& completion) {
-    for (int c = kFirst; c <= kLast; ++c) {
-        for (int r = kFirst; r <= kLast; ++r) {
-            if (heldDigit(grid[c][r]) != 0 && grid[c][r] != completion[c][r]) {
-                return true;
-            }
-        }
+    const CellText* cells = grid.front().data();
+    const CellText* wanted = completion.front().data();
+    bool departs = false;
+    for (std::size_t i = 0; i < sizeof(GridArray); ++i) {  // row and column 0 hold no digit
+        departs |= heldDigit(cells[i]) != 0 && cells[i] != wanted[i];
     }
-    return false;
+    return departs;
 }
 
 std::size_t pairIndex(int column, int row, int digit) {
@@ -145,8 +144,10 @@ void GuessOutcomes::countCompletionsOnce() {
         return;
     }
     // A finishing guess ends on a full grid without a repeat that keeps every digit of the
-    // stalled grid: those have lost their candidates, so no step writes them again. (A state
-    // whose filled cells still have candidates is not relied on.)
+    // stalled grid (those have lost their candidates, so no step writes them again) and gives
+    // every other cell one of its candidates (a step writes a cell only with one of them, and
+    // candidates are only ever taken away). A state whose filled cells still have candidates is
+    // not relied on.
     for (int c = kFirst; c <= kLast; ++c) {
         for (int r = kFirst; r <= kLast; ++r) {
             if (!isBlank(grid_[c][r]) &&
@@ -156,7 +157,7 @@ void GuessOutcomes::countCompletionsOnce() {
             }
         }
     }
-    completions_ = countCompletions(grid_, 2, completion_);
+    completions_ = countCompletions(grid_, candidates_, 2, completion_);
 }
 
 void GuessOutcomes::evaluate(int column, int row, int digit) {
