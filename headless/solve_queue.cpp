@@ -118,7 +118,10 @@ void SolveQueue::deliverInOrder() {
             roomFreed_.notify_all();
             return;
         }
-        roomFreed_.notify_one();
+        // A full window wakes the reading thread once it is half empty, not at every line.
+        if (added_ - delivered_ == slots_.size() / 2) {
+            roomFreed_.notify_one();
+        }
     }
 }
 
