@@ -157,7 +157,7 @@ class Solver {
         queue_.add(std::move(line));
     }
 
-    bool stopped() { return queue_.stopped(); }
+    bool stopped() const { return queue_.stopped(); }
 
     // Waits for the last puzzle, then prints the totals.
     void finish() {

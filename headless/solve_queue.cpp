@@ -70,7 +70,7 @@ void SolveQueue::finish() {
     }
 }
 
-bool SolveQueue::stopped() {
+bool SolveQueue::stopped() const {
     const std::lock_guard lock(mutex_);
     return stopped_;
 }

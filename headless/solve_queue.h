@@ -47,7 +47,7 @@ class SolveQueue {
     bool add(QueuedLine line);
     // Waits until every line added has been delivered, or `deliver` stopped, and ends the threads.
     void finish();
-    bool stopped();
+    bool stopped() const;
 
   private:
     void solveInTurn();
@@ -64,7 +64,7 @@ class SolveQueue {
     const Deliver deliver_;
     std::unique_ptr<GuessOutcomes> outcomes_;  // with one job: those of the calling thread
 
-    std::mutex mutex_;
+    mutable std::mutex mutex_;
     std::condition_variable roomFreed_;   // for add
     std::condition_variable lineAdded_;   // for the solving threads
     std::condition_variable headSolved_;  // for the delivering thread
