@@ -23,7 +23,7 @@ bool hasOption(const std::vector<std::string>& arguments, const std::string& opt
 
 constexpr const char* kUsageLines =
     "Usage: quodrill [--seed N] [FILE...]\n"
-    "       quodrill --solve [--seed N] [--max-guesses N] [--stats] [FILE...]\n";
+    "       quodrill --solve [--seed N] [--max-guesses N] [--jobs N] [--stats] [FILE...]\n";
 
 }  // namespace
 
@@ -47,6 +47,8 @@ std::string usageText() {
            "                   that its first Start on a puzzle guesses as --solve does\n"
            "  --max-guesses N  give up a puzzle that needs more than N guesses (0 to 32767,\n"
            "                   32767 by default, where the window stops)\n"
+           "  --jobs N         solve N puzzles at once (1 to 256; by default one for each\n"
+           "                   processor), with the output of one at a time, in input order\n"
            "  --stats          print the passes, guesses, restarts and time of each puzzle,\n"
            "                   and their totals\n"
            "  -h, --help       print this text\n"

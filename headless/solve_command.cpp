@@ -14,6 +14,7 @@
 #include "headless/line_reader.h"
 #include "headless/puzzle_solve.h"
 #include "headless/solve_options.h"
+#include "headless/solve_queue.h"
 #include "sources/puzzle_text.h"
 
 namespace quodrill {
@@ -104,31 +105,64 @@ std::string chanceText(const std::optional<FinishChance>& chance) {
     return text + (", reaching " + counted(chance->solutions, "solution", "solutions"));
 }
 
+// The settings every puzzle is solved with.
+SolveSettings settingsOf(const SolveOptions& options) {
+    SolveSettings settings;
+    settings.maxGuesses = options.maxGuesses;
+    settings.exactChance = options.stats;
+    settings.countPasses = options.stats;
+    return settings;
+}
+
 class Solver {
   public:
     Solver(const SolveOptions& options, std::ostream& output, std::ostream& errors)
-        : options_(options), output_(output), errors_(errors) {}
+        : options_(options),
+          output_(output),
+          errors_(errors),
+          queue_(options.jobs.value_or(availableProcessors()), settingsOf(options),
+                 [this](const QueuedLine& line) { return report(line); }) {}
 
     // Solves every puzzle of `input`, whose lines are named "<name> line N" in messages, until
     // its end or a failed write. A failed read comes out as the stream's exception.
     void solveLines(std::istream& input, const std::string& name) {
         LineReader lines(input);
-        while (!writeFailed_ && lines.next()) {
-            const std::string where = name + " line " + std::to_string(lines.number());
+        while (lines.next()) {
+            QueuedLine line;
+            line.where = name + " line " + std::to_string(lines.number());
             if (lines.tooLong()) {
-                ++totals_.puzzles;
-                errors_ << "quodrill: " << where << ": longer than " << kLongestLine
-                        << " bytes, not a puzzle\n";
-                continue;
+                line.message =
+                    "longer than " + std::to_string(kLongestLine) + " bytes, not a puzzle";
+            } else {
+                PuzzleText read = parsePuzzleText(lines.text());
+                if (holdsNoCell(lines.text(), read)) {
+                    continue;
+                }
+                if (read) {
+                    line.cells = std::move(read.cells);
+                    line.random = makeRandom();
+                } else {
+                    line.message = refusal(lines.text(), read);
+                }
             }
-            const PuzzleText read = parsePuzzleText(lines.text());
-            if (!holdsNoCell(lines.text(), read)) {
-                solveLine(lines.text(), read, where);
+            if (!queue_.add(std::move(line))) {
+                return;
             }
         }
     }
 
-    void reportTotals() {
+    // Says, in its place among the lines, that an input could not be read to its end.
+    void reportUnreadable(const std::string& name, const std::string& why) {
+        QueuedLine line;
+        line.message = "cannot read " + name + ": " + why;
+        queue_.add(std::move(line));
+    }
+
+    bool stopped() const { return queue_.stopped(); }
+
+    // Waits for the last puzzle, then prints the totals.
+    void finish() {
+        queue_.finish();
         if (writeFailed_) {
             return;
         }
@@ -141,38 +175,41 @@ class Solver {
         writeFailed_ = !flushOutput(output_, errors_);
     }
 
+    // After finish.
     bool allSolved() const { return totals_.solved == totals_.puzzles; }
     bool writeFailed() const { return writeFailed_; }
 
   private:
-    void solveLine(const std::string& line, const PuzzleText& read, const std::string& where) {
-        ++totals_.puzzles;
-        if (!read) {
-            errors_ << "quodrill: " << where << ": " << refusal(line, read) << '\n';
-            return;
+    // Prints what became of a line, in input order; false once a write has failed.
+    bool report(const QueuedLine& line) {
+        if (line.where.empty()) {
+            errors_ << "quodrill: " << line.message << '\n';
+            return true;
         }
-        const std::unique_ptr<RandomSource> random = makeRandom();
-        SolveSettings settings;
-        settings.maxGuesses = options_.maxGuesses;
-        settings.exactChance = options_.stats;
-        settings.countPasses = options_.stats;
-        const PuzzleSolve solve = solvePuzzle(read.cells, *random, settings, *outcomes_);
+        ++totals_.puzzles;
+        if (line.cells.empty()) {
+            errors_ << "quodrill: " << line.where << ": " << line.message << '\n';
+            return true;
+        }
+        const PuzzleSolve& solve = line.solve;
         if (solve.end == SolveEnd::Solved) {
             ++totals_.solved;
             output_ << solve.grid << '\n';
         } else {
-            errors_ << "quodrill: " << where << ": " << outcome(solve.end, solve.guesses) << '\n';
+            errors_ << "quodrill: " << line.where << ": " << outcome(solve.end, solve.guesses)
+                    << '\n';
         }
         totals_.passes += solve.passes;
         totals_.guesses += solve.guesses;
         totals_.restarts += solve.restarts;
         totals_.seconds += solve.seconds;
         if (options_.stats) {
-            output_ << where << ": " << outcome(solve.end, solve.guesses) << ", "
+            output_ << line.where << ": " << outcome(solve.end, solve.guesses) << ", "
                     << figures(solve.passes, solve.guesses, solve.restarts, solve.seconds)
                     << chanceText(solve.chance) << '\n';
         }
         writeFailed_ = !flushOutput(output_, errors_);
+        return !writeFailed_;
     }
 
     // A fresh generator for every puzzle: with a seed, a puzzle is solved the same way wherever
@@ -185,17 +222,21 @@ class Solver {
     }
 
     const SolveOptions& options_;
-    std::unique_ptr<GuessOutcomes> outcomes_ = std::make_unique<GuessOutcomes>();
     std::ostream& output_;
     std::ostream& errors_;
+    // Written by the thread that delivers the lines: read only after finish.
     Totals totals_;
     bool writeFailed_ = false;
+    SolveQueue queue_;  // last: its threads use the members above
 };
 
 // Solves the lines of `input`; returns why it could not be read to its end, or an empty text.
 std::string solveInput(Solver& solver, std::istream& input, const std::string& name) {
     try {
         input.exceptions(std::ios::badbit);  // a failed read comes with its reason
+        // Standard input is tied to standard output, which it flushes before a read; but the
+        // output is the thread's that delivers the lines, and it flushes after every puzzle.
+        input.tie(nullptr);
         solver.solveLines(input, name);
     } catch (const std::ios_base::failure& failure) {
         return failure.code().message();
@@ -244,15 +285,15 @@ int runSolveCommand(const std::vector<std::string>& arguments, std::istream& inp
                 why = solveInput(solver, stream, name);
             }
         }
-        if (solver.writeFailed()) {
-            return kWriteError;
+        if (solver.stopped()) {
+            break;
         }
         if (!why.empty()) {
-            errors << "quodrill: cannot read " << name << ": " << why << '\n';
+            solver.reportUnreadable(name, why);
             readError = true;
         }
     }
-    solver.reportTotals();
+    solver.finish();
     if (solver.writeFailed()) {
         return kWriteError;
     }

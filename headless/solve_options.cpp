@@ -1,7 +1,11 @@
 #include "headless/solve_options.h"
 
+#include <sched.h>
+
+#include <algorithm>
 #include <charconv>
 #include <string_view>
+#include <thread>
 
 #include "solver/puzzle_state.h"
 
@@ -27,6 +31,19 @@ std::optional<std::uint64_t> readSeed(std::string_view text) {
     return readNumber<std::uint64_t>(text, UINT64_MAX);
 }
 
+int availableProcessors() {
+    cpu_set_t processors;
+    CPU_ZERO(&processors);
+    int count = 0;
+    if (sched_getaffinity(0, sizeof processors, &processors) == 0) {
+        count = CPU_COUNT(&processors);
+    }
+    if (count <= 0) {
+        count = static_cast<int>(std::thread::hardware_concurrency());
+    }
+    return std::clamp(count, 1, kMostJobs);
+}
+
 std::string seedError(std::string_view text) {
     return "--seed takes a whole number from 0 to 18446744073709551615, not '" + std::string(text) +
            "'";
@@ -50,14 +67,14 @@ ParsedSolveOptions parseSolveOptions(const std::vector<std::string>& arguments) 
             options.stats = true;
             continue;
         }
-        // --seed N or --seed=N, and the same for --max-guesses.
+        // --seed N or --seed=N, and the same for --max-guesses and --jobs.
         std::string name = argument;
         std::optional<std::string> value;
         if (const std::size_t equals = argument.find('='); equals != std::string::npos) {
             name = argument.substr(0, equals);
             value = argument.substr(equals + 1);
         }
-        if (name != "--seed" && name != "--max-guesses") {
+        if (name != "--seed" && name != "--max-guesses" && name != "--jobs") {
             parsed.error = "unknown option " + argument;
             return parsed;
         }
@@ -72,6 +89,13 @@ ParsedSolveOptions parseSolveOptions(const std::vector<std::string>& arguments) 
             options.seed = readSeed(*value);
             if (!options.seed) {
                 parsed.error = seedError(*value);
+                return parsed;
+            }
+        } else if (name == "--jobs") {
+            options.jobs = readNumber<int>(*value, kMostJobs);
+            if (!options.jobs || *options.jobs == 0) {
+                parsed.error = "--jobs takes a whole number from 1 to " +
+                               std::to_string(kMostJobs) + ", not '" + *value + "'";
                 return parsed;
             }
         } else {

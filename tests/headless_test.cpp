@@ -172,7 +172,8 @@ TEST(HeadlessSolver, GivesAReasonALineForEachPuzzleNotSolvedAndGoesOn) {
                               oneLine(kNoSolutionRows) + "\n" +       // line 9
                               oneLine(kSlowRows)  // line 10, without a line break
         ;
-    const SolveRun run = solve({"--max-guesses", "20", "--stats", "--seed", "7"}, input);
+    const SolveRun run =
+        solve({"--max-guesses", "20", "--stats", "--seed", "7", "--jobs=3"}, input);
     EXPECT_EQ(run.status, kSomeNotSolved);
     EXPECT_EQ(run.errors,
               "quodrill: standard input line 3: not 81 cells (found 80)\n"
@@ -201,6 +202,21 @@ TEST(HeadlessSolver, GivesAReasonALineForEachPuzzleNotSolvedAndGoesOn) {
     EXPECT_NE(lines[4].find(", 20 guesses, 20 restarts, "), std::string::npos) << lines[4];
     EXPECT_TRUE(lines[5].starts_with("total: 8 puzzles, 1 solved, ")) << lines[5];
 
+    // Solved on three threads, or in this one: the same lines in the same order, all but times.
+    const std::string twice = input + "\n" + input;
+    const std::regex times(R"(\d+\.\d+ ms)");
+    const SolveRun oneJob =
+        solve({"--max-guesses", "20", "--stats", "--seed", "7", "--jobs", "1"}, twice);
+    const SolveRun threeJobs =
+        solve({"--max-guesses", "20", "--stats", "--seed", "7", "--jobs", "3"}, twice);
+    EXPECT_EQ(std::regex_replace(threeJobs.output, times, "ms"),
+              std::regex_replace(oneJob.output, times, "ms"));
+    EXPECT_EQ(threeJobs.errors, oneJob.errors);
+    EXPECT_EQ(threeJobs.status, oneJob.status);
+    EXPECT_EQ(
+        solve({"--jobs", "0"}).errors,
+        "quodrill: --jobs takes a whole number from 1 to 256, not '0'\nTry 'quodrill --help'.\n");
+
     // A line of 256 MiB without a line break is read to its end and never kept.
     ZeroBytes zeros(std::size_t{256} << 20);
     std::istream endless(&zeros);
@@ -220,6 +236,7 @@ TEST(HeadlessSolver, UsageErrorsAndUnreadableFilesExitWithTwo) {
              {"--max-guesses", "32768"},
              {"--max-guesses=+5"},
              {"--max-guesses", ""},
+             {"--jobs=257"},
              {"--seeds", "7"},
              {"-x"},
          }) {
@@ -231,7 +248,7 @@ TEST(HeadlessSolver, UsageErrorsAndUnreadableFilesExitWithTwo) {
     }
     // The largest values, next to the refused ones above.
     for (const std::vector<std::string>& largest : std::vector<std::vector<std::string>>{
-             {"--max-guesses", "32767"}, {"--seed=18446744073709551615"}}) {
+             {"--max-guesses", "32767"}, {"--seed=18446744073709551615"}, {"--jobs", "256"}}) {
         const SolveRun run = solve(largest, oneLine(kExamplePuzzles[0].rows));
         EXPECT_EQ(run.status, kAllSolved) << largest[0] << run.errors;
     }

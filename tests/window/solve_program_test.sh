@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The program's command line, started without a display. As a solver: the examples' solutions the
 # same way twice with one seed, a reason and status 1 for a bad line, status 2 for a wrong
-# option, a failed write or an unreadable input, and the version. For the window: the
-# no-display message and status 1 when no display is set or the one set does not answer; the
-# usage and status 2 for an unknown option. None of it loads a library of the window toolkit.
+# option, a failed write (on one thread or several) or an unreadable input, and the version.
+# For the window: the no-display message and status 1 when no display is set or the one set
+# does not answer; the usage and status 2 for an unknown option. None of it loads a library of
+# the window toolkit.
 # Usage: solve_program_test.sh <program> <puzzle file of the nine examples> <version>
 set -uo pipefail
 program=$1
@@ -48,18 +49,22 @@ refused() { # <case> <expected standard error> <arguments...>, with the redirect
 }
 full="quodrill: write error: No space left on device"
 refused "--solve >/dev/full" "$full" --solve <"$puzzles" >/dev/full
+refused "--solve --jobs 3 >/dev/full" "$full" --solve --jobs 3 <"$puzzles" >/dev/full
 refused "--solve >&-" "quodrill: write error: Bad file descriptor" --solve <"$puzzles" >&-
 refused "--help >/dev/full" "$full" --help >/dev/full
 refused "--version >/dev/full" "$full" --version >/dev/full
 refused "--solve <&-" "quodrill: cannot read standard input: Bad file descriptor" --solve <&-
 refused "--solve <folder" "quodrill: cannot read standard input: Is a directory" \
     --solve <"$(dirname "$puzzles")"
-# With SIGPIPE ignored, the first write after the reader has gone ends the run.
+# With SIGPIPE ignored, the first write after the reader has gone ends the run, on one thread
+# or several.
 yes "$(head -n 1 "$puzzles")" | head -n 3000 >"$many"
-(trap '' PIPE; "$program" --solve "$many" 2>"$said" | head -n 1 >/dev/null; exit "${PIPESTATUS[0]}")
-status=$?
-[ "$status" -eq 2 ] && [ "$(cat "$said")" = "quodrill: write error: Broken pipe" ] ||
-    fail "a reader that went away gave status $status and said: $(cat "$said")"
+for jobs in 1 3; do
+    (trap '' PIPE; "$program" --solve --jobs $jobs "$many" 2>"$said" | head -n 1 >/dev/null; exit "${PIPESTATUS[0]}")
+    status=$?
+    [ "$status" -eq 2 ] && [ "$(cat "$said")" = "quodrill: write error: Broken pipe" ] ||
+        fail "a reader that went away from $jobs jobs gave status $status and said: $(cat "$said")"
+done
 
 [ "$("$program" --version)" = "quodrill $version" ] || fail "--version said: $("$program" --version)"
 "$program" --help | grep -q -- '--max-guesses N' || fail "--help does not tell --max-guesses"

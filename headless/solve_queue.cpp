@@ -1,0 +1,128 @@
+#include "headless/solve_queue.h"
+
+#include <system_error>
+#include <utility>
+
+namespace quodrill {
+
+SolveQueue::SolveQueue(int jobs, const SolveSettings& settings, Deliver deliver)
+    : settings_(settings), deliver_(std::move(deliver)) {
+    if (jobs > 1) {
+        slots_.resize(kLinesPerJob * static_cast<std::size_t>(jobs));
+        try {
+            deliverer_ = std::thread([this] { deliverInOrder(); });
+            for (int j = 0; j < jobs; ++j) {
+                solvers_.emplace_back([this] { solveInTurn(); });
+            }
+        } catch (const std::system_error&) {
+            // No threads to be had: the lines are solved in this thread, with the same output.
+            finish();
+            slots_.clear();
+        }
+    }
+    if (slots_.empty()) {
+        outcomes_ = std::make_unique<GuessOutcomes>();
+    }
+}
+
+SolveQueue::~SolveQueue() {
+    finish();
+}
+
+void SolveQueue::solve(QueuedLine& line, GuessOutcomes& outcomes) const {
+    if (!line.cells.empty()) {
+        line.solve = solvePuzzle(line.cells, *line.random, settings_, outcomes);
+    }
+}
+
+bool SolveQueue::add(QueuedLine line) {
+    if (slots_.empty()) {
+        if (!stopped_) {
+            solve(line, *outcomes_);
+            stopped_ = !deliver_(line);
+        }
+        return !stopped_;
+    }
+    std::unique_lock lock(mutex_);
+    roomFreed_.wait(lock, [this] { return stopped_ || added_ - delivered_ < slots_.size(); });
+    if (stopped_) {
+        return false;
+    }
+    slotOf(added_) = Slot{std::move(line), false};
+    ++added_;
+    lineAdded_.notify_one();
+    return true;
+}
+
+void SolveQueue::finish() {
+    {
+        const std::lock_guard lock(mutex_);
+        finished_ = true;
+    }
+    lineAdded_.notify_all();
+    headSolved_.notify_all();
+    for (std::thread& solver : solvers_) {
+        solver.join();
+    }
+    solvers_.clear();
+    if (deliverer_.joinable()) {
+        deliverer_.join();
+    }
+}
+
+bool SolveQueue::stopped() const {
+    const std::lock_guard lock(mutex_);
+    return stopped_;
+}
+
+// A solving thread: takes up the lines one after the other, each with the thread's own outcomes.
+void SolveQueue::solveInTurn() {
+    const auto outcomes = std::make_unique<GuessOutcomes>();
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        lineAdded_.wait(lock, [this] { return stopped_ || finished_ || taken_ < added_; });
+        if (stopped_ || taken_ == added_) {
+            return;
+        }
+        const std::size_t number = taken_++;
+        Slot& slot = slotOf(number);
+        // The slot is this thread's alone until it is done: the window does not move past it.
+        lock.unlock();
+        solve(slot.line, *outcomes);
+        lock.lock();
+        slot.done = true;
+        if (number == delivered_) {
+            headSolved_.notify_one();
+        }
+    }
+}
+
+// The delivering thread: hands on the oldest line as soon as it is solved.
+void SolveQueue::deliverInOrder() {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        headSolved_.wait(
+            lock, [this] { return delivered_ < added_ ? slotOf(delivered_).done : finished_; });
+        if (delivered_ == added_) {
+            return;
+        }
+        Slot& slot = slotOf(delivered_);
+        lock.unlock();
+        const bool goOn = deliver_(slot.line);
+        slot.line = {};
+        lock.lock();
+        ++delivered_;
+        if (!goOn) {
+            stopped_ = true;
+            lineAdded_.notify_all();
+            roomFreed_.notify_all();
+            return;
+        }
+        // A full window wakes the reading thread once it is half empty, not at every line.
+        if (added_ - delivered_ == slots_.size() / 2) {
+            roomFreed_.notify_one();
+        }
+    }
+}
+
+}  // namespace quodrill
