@@ -60,25 +60,33 @@ for name in examples simple easy intermediate expert; do
 done
 
 # Mean processor time (user and system, in ms) of a shell command over $2 runs after one warm-up
-# run, as hyperfine measures it (the shell's own start is taken off).
-cpu_ms() {
+# run, as hyperfine measures it, the shell's own included.
+shell_cpu_ms() {
     hyperfine --style none --ignore-failure --warmup 1 --runs "$2" --export-json "$work/time.json" \
         "$1" >/dev/null 2>&1
     local user system
     user=$(sed -n 's/^ *"user": \([0-9.e+-]*\),*$/\1/p' "$work/time.json" | head -n 1)
     system=$(sed -n 's/^ *"system": \([0-9.e+-]*\),*$/\1/p' "$work/time.json" | head -n 1)
-    awk -v u="$user" -v s="$system" 'BEGIN { printf "%.2f", (u + s) * 1000 }'
+    awk -v u="$user" -v s="$system" 'BEGIN { printf "%.3f", (u + s) * 1000 }'
+}
+# The same with the processor time of the shell that starts it taken off (measured on ':').
+cpu_ms() {
+    local whole shell
+    whole=$(shell_cpu_ms "$1" "$2")
+    shell=$(shell_cpu_ms ": < /dev/null" "$2")
+    awk -v w="$whole" -v s="$shell" 'BEGIN { d = w - s; printf "%.2f", d > 0.001 ? d : 0.001 }'
 }
 
 echo
 echo "== processor time (user + system) of whole processes, quodrill --solve --seed 1 beside qqwing"
+echo "   (the mean of hyperfine's runs, less that of the shell that starts them)"
 head -n 1 "$work/intermediate.txt" >"$work/one.txt"
 printf '%-14s %7s | %14s %14s | %15s
 ' file puzzles "quodrill ms" "qqwing ms" "quodrill/qqwing"
 for name in simple easy intermediate expert one; do
     file=$work/$name.txt
     runs=10
-    [ "$name" = one ] && runs=40
+    [ "$name" = one ] && runs=100
     quodrill_ms=$(cpu_ms "$quodrill --solve --seed 1 < $file" "$runs")
     qqwing_ms=$(cpu_ms "qqwing --solve --one-line < $file" "$runs")
     printf '%-14s %7d | %14s %14s | %15s\n' "$name" "$(grep -c . "$file")" "$quodrill_ms" \
