@@ -74,7 +74,7 @@ cpu_ms() {
     local whole shell
     whole=$(shell_cpu_ms "$1" "$2")
     shell=$(shell_cpu_ms ": < /dev/null" "$2")
-    awk -v w="$whole" -v s="$shell" 'BEGIN { d = w - s; printf "%.2f", d > 0.001 ? d : 0.001 }'
+    awk -v w="$whole" -v s="$shell" 'BEGIN { d = w - s; printf "%.2f", (d > 0.001 ? d : 0.001) }'
 }
 
 echo
