@@ -104,5 +104,5 @@ if command -v Xvfb >/dev/null; then
 fi
 
 echo
-echo "== memory of a long solve (a puzzle without a solution, ${long_seconds} s of cycles)"
+echo "== memory of a long solve (a puzzle that guesses seldom finish, ${long_seconds} s of cycles)"
 "$bench/quodrill_window_timing" --long "$long_seconds" 2>/dev/null
