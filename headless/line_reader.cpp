@@ -5,11 +5,7 @@
 
 namespace quodrill {
 
-namespace {
-
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
-}  // namespace
+namespace {}  // namespace
 
 bool LineReader::next() {
     // Stores at most kLongestLine bytes; fails with none read at the end of the input, and with
@@ -31,8 +27,8 @@ bool LineReader::next() {
         text_.assign(buffer_.data(), static_cast<std::size_t>(length));
     }
     ++number_;
-    if (number_ == 1 && text_.starts_with(kByteOrderMark)) {
-        text_.erase(0, kByteOrderMark.size());
+    if (number_ == 1) {
+        dropByteOrderMark(text_);
     }
     return true;
 }

@@ -219,7 +219,6 @@ FileText ReadTextFileContents(const std::string& filename) {
 }
 
 FileText readPuzzleTextFile(const std::string& filename) {
-    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
     FileText result;
     const FileDescriptor file(openAndRecheck(filename, checkPuzzleTextFile, result.error));
     if (result.error) {
@@ -229,9 +228,7 @@ FileText readPuzzleTextFile(const std::string& filename) {
         result.text.clear();
         return result;
     }
-    if (result.text.starts_with(kByteOrderMark)) {
-        result.text.erase(0, kByteOrderMark.size());
-    }
+    dropByteOrderMark(result.text);
     return result;
 }
 

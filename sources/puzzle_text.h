@@ -15,6 +15,14 @@ constexpr std::size_t kPuzzleCells = 81;
 // between them.
 constexpr std::size_t kLongestPuzzleText = 4096;
 
+// Takes a UTF-8 byte order mark off the start of a text read as puzzle text, as editors write it.
+inline void dropByteOrderMark(std::string& text) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (text.starts_with(kByteOrderMark)) {
+        text.erase(0, kByteOrderMark.size());
+    }
+}
+
 struct PuzzleText {
     std::string cells;          // the 81 cell characters, "0" for a blank, row after row
     std::size_t cellCount = 0;  // digits and dots found
