@@ -17,6 +17,8 @@ struct Search {
     GridArray grid{};
     int found = 0;
     int limit = 0;
+    long steps = 0;
+    bool gaveUp = false;
     GridArray* first = nullptr;
 
     DigitMask free(std::size_t cell) const {
@@ -43,6 +45,10 @@ struct Search {
             }
             return;
         }
+        if (++steps > kCompletionSearchSteps) {
+            gaveUp = true;
+            return;
+        }
         int best = from;
         int fewest = 10;
         for (int i = from; i < blankCount && fewest > 1; ++i) {
@@ -56,7 +62,7 @@ struct Search {
         const std::size_t cell = blanks[static_cast<std::size_t>(from)];
         const int column = static_cast<int>(cell) / 9 + 1;
         const int row = static_cast<int>(cell) % 9 + 1;
-        for (DigitMask digits = open(cell); digits != 0 && found < limit;
+        for (DigitMask digits = open(cell); digits != 0 && found < limit && !gaveUp;
              digits = static_cast<DigitMask>(digits & (digits - 1))) {
             const DigitMask bit = static_cast<DigitMask>(digits & -digits);
             set(cell, bit);
@@ -95,7 +101,7 @@ int countCompletions(const GridArray& grid, const CandidateMasks& candidates, in
         }
     }
     search.fill(0);
-    return search.found;
+    return search.gaveUp ? kCompletionsUnknown : search.found;
 }
 
 }  // namespace quodrill

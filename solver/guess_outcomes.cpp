@@ -86,7 +86,8 @@ void GuessOutcomes::startFor(const PuzzleState& state) {
     unknown_ = 0;
     finishing_ = 0;
     solutionCount_ = 0;
-    completions_ = kUnknown;
+    completionsCounted_ = false;
+    completions_ = 2;
     for (int c = kFirst; c <= kLast; ++c) {
         for (int r = kFirst; r <= kLast; ++r) {
             if (isBlank(grid_[c][r])) {
@@ -140,9 +141,10 @@ void GuessOutcomes::record(int column, int row, int digit, bool finishes, int pa
 }
 
 void GuessOutcomes::countCompletionsOnce() {
-    if (completions_ != kUnknown) {
+    if (completionsCounted_) {
         return;
     }
+    completionsCounted_ = true;
     // A finishing guess ends on a full grid without a repeat that keeps every digit of the
     // stalled grid (those have lost their candidates, so no step writes them again) and gives
     // every other cell one of its candidates (a step writes a cell only with one of them, and
@@ -152,12 +154,14 @@ void GuessOutcomes::countCompletionsOnce() {
         for (int r = kFirst; r <= kLast; ++r) {
             if (!isBlank(grid_[c][r]) &&
                 candidates_[static_cast<std::size_t>(cellIndex(c, r))] != 0) {
-                completions_ = 2;
                 return;
             }
         }
     }
-    completions_ = countCompletions(grid_, candidates_, 2, completion_);
+    const int count = countCompletions(grid_, candidates_, 2, completion_);
+    if (count != kCompletionsUnknown) {
+        completions_ = count;
+    }
 }
 
 void GuessOutcomes::evaluate(int column, int row, int digit) {

@@ -74,9 +74,9 @@ class GuessOutcomes {
     // The completions of the stalled grid, counted once up to two: a finishing guess ends on one.
     void countCompletionsOnce();
 
-    static constexpr int kUnknown = -1;
-    int completions_ = kUnknown;  // 0, 1 or 2 (two or more); unknown when not to be relied on
-    GridArray completion_{};      // the first completion found
+    bool completionsCounted_ = false;
+    int completions_ = 2;     // 0, 1, or 2 for two or more or not known: only 0 and 1 are used
+    GridArray completion_{};  // the first completion found
 
     bool valid_ = false;
     GridArray grid_{};
