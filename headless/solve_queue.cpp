@@ -10,7 +10,6 @@ SolveQueue::SolveQueue(int jobs, const SolveSettings& settings, Deliver deliver)
     if (jobs > 1) {
         slots_.resize(kLinesPerJob * static_cast<std::size_t>(jobs));
         try {
-            deliverer_ = std::thread([this] { deliverInOrder(); });
             for (int j = 0; j < jobs; ++j) {
                 solvers_.emplace_back([this] { solveInTurn(); });
             }
@@ -60,14 +59,10 @@ void SolveQueue::finish() {
         finished_ = true;
     }
     lineAdded_.notify_all();
-    headSolved_.notify_all();
     for (std::thread& solver : solvers_) {
         solver.join();
     }
     solvers_.clear();
-    if (deliverer_.joinable()) {
-        deliverer_.join();
-    }
 }
 
 bool SolveQueue::stopped() const {
@@ -84,28 +79,24 @@ void SolveQueue::solveInTurn() {
         if (stopped_ || taken_ == added_) {
             return;
         }
-        const std::size_t number = taken_++;
-        Slot& slot = slotOf(number);
+        Slot& slot = slotOf(taken_++);
         // The slot is this thread's alone until it is done: the window does not move past it.
         lock.unlock();
         solve(slot.line, *outcomes);
         lock.lock();
         slot.done = true;
-        if (number == delivered_) {
-            headSolved_.notify_one();
-        }
+        deliverSolved(lock);
     }
 }
 
-// The delivering thread: hands on the oldest line as soon as it is solved.
-void SolveQueue::deliverInOrder() {
-    std::unique_lock lock(mutex_);
-    for (;;) {
-        headSolved_.wait(
-            lock, [this] { return delivered_ < added_ ? slotOf(delivered_).done : finished_; });
-        if (delivered_ == added_) {
-            return;
-        }
+// Delivers the oldest lines as long as they are solved, unless another thread is at it: that one
+// then delivers this thread's line too, once it comes to it.
+void SolveQueue::deliverSolved(std::unique_lock<std::mutex>& lock) {
+    if (delivering_) {
+        return;
+    }
+    delivering_ = true;
+    while (!stopped_ && delivered_ < added_ && slotOf(delivered_).done) {
         Slot& slot = slotOf(delivered_);
         lock.unlock();
         const bool goOn = deliver_(slot.line);
@@ -116,13 +107,12 @@ void SolveQueue::deliverInOrder() {
             stopped_ = true;
             lineAdded_.notify_all();
             roomFreed_.notify_all();
-            return;
-        }
-        // A full window wakes the reading thread once it is half empty, not at every line.
-        if (added_ - delivered_ == slots_.size() / 2) {
+        } else if (added_ - delivered_ == slots_.size() / 2) {
+            // A full window wakes the reading thread once it is half empty, not at every line.
             roomFreed_.notify_one();
         }
     }
+    delivering_ = false;
 }
 
 }  // namespace quodrill

@@ -27,9 +27,10 @@ struct QueuedLine {
     PuzzleSolve solve;                     // the puzzle solved, once it is
 };
 
-// Lines solved by `jobs` threads and handed to `deliver` one at a time, on one thread, in the
-// order they were added; `deliver` returns false to stop. With one job, every line is solved and
-// delivered in the calling thread as it is added.
+// Lines solved by `jobs` threads and handed to `deliver` one at a time, in the order they were
+// added: the thread that solves the oldest line delivers it, and the solved lines after it;
+// `deliver` returns false to stop. With one job, every line is solved and delivered in the
+// calling thread as it is added.
 class SolveQueue {
   public:
     using Deliver = std::function<bool(QueuedLine&)>;
@@ -51,7 +52,7 @@ class SolveQueue {
 
   private:
     void solveInTurn();
-    void deliverInOrder();
+    void deliverSolved(std::unique_lock<std::mutex>& lock);
     void solve(QueuedLine& line, GuessOutcomes& outcomes) const;
 
     struct Slot {
@@ -65,17 +66,16 @@ class SolveQueue {
     std::unique_ptr<GuessOutcomes> outcomes_;  // with one job: those of the calling thread
 
     mutable std::mutex mutex_;
-    std::condition_variable roomFreed_;   // for add
-    std::condition_variable lineAdded_;   // for the solving threads
-    std::condition_variable headSolved_;  // for the delivering thread
-    std::vector<Slot> slots_;             // empty with one job
-    std::size_t added_ = 0;               // lines added
-    std::size_t taken_ = 0;               // lines taken up by a solving thread
-    std::size_t delivered_ = 0;           // lines delivered
+    std::condition_variable roomFreed_;  // for add
+    std::condition_variable lineAdded_;  // for the solving threads
+    std::vector<Slot> slots_;            // empty with one job
+    std::size_t added_ = 0;              // lines added
+    std::size_t taken_ = 0;              // lines taken up by a solving thread
+    std::size_t delivered_ = 0;          // lines delivered
+    bool delivering_ = false;            // a solving thread is delivering lines
     bool finished_ = false;
     bool stopped_ = false;
     std::vector<std::thread> solvers_;
-    std::thread deliverer_;
 };
 
 }  // namespace quodrill
