@@ -6,21 +6,22 @@
 namespace quodrill {
 
 SolveQueue::SolveQueue(int jobs, const SolveSettings& settings, Deliver deliver)
-    : settings_(settings), deliver_(std::move(deliver)) {
-    if (jobs > 1) {
-        slots_.resize(kLinesPerJob * static_cast<std::size_t>(jobs));
-        try {
-            for (int j = 0; j < jobs; ++j) {
-                solvers_.emplace_back([this] { solveInTurn(); });
-            }
-        } catch (const std::system_error&) {
-            // No threads to be had: the lines are solved in this thread, with the same output.
-            finish();
-            slots_.clear();
+    : settings_(settings),
+      deliver_(std::move(deliver)),
+      jobs_(jobs),
+      outcomes_(std::make_unique<GuessOutcomes>()) {}
+
+void SolveQueue::startSolvers() {
+    slots_.resize(kLinesPerJob * static_cast<std::size_t>(jobs_));
+    try {
+        for (int j = 0; j < jobs_; ++j) {
+            solvers_.emplace_back([this] { solveInTurn(); });
         }
-    }
-    if (slots_.empty()) {
-        outcomes_ = std::make_unique<GuessOutcomes>();
+    } catch (const std::system_error&) {
+        // No threads to be had: the lines are solved in this thread, with the same output.
+        finish();
+        slots_.clear();
+        jobs_ = 1;
     }
 }
 
@@ -35,6 +36,12 @@ void SolveQueue::solve(QueuedLine& line, GuessOutcomes& outcomes) const {
 }
 
 bool SolveQueue::add(QueuedLine line) {
+    if (!line.cells.empty()) {
+        if (puzzleSolvedHere_ && slots_.empty() && jobs_ > 1 && !stopped_) {
+            startSolvers();
+        }
+        puzzleSolvedHere_ = true;
+    }
     if (slots_.empty()) {
         if (!stopped_) {
             solve(line, *outcomes_);

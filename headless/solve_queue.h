@@ -30,7 +30,8 @@ struct QueuedLine {
 // Lines solved by `jobs` threads and handed to `deliver` one at a time, in the order they were
 // added: the thread that solves the oldest line delivers it, and the solved lines after it;
 // `deliver` returns false to stop. With one job, every line is solved and delivered in the
-// calling thread as it is added.
+// calling thread as it is added, and so is everything up to the first puzzle: the threads start
+// with the second, so that one puzzle alone does not pay for them.
 class SolveQueue {
   public:
     using Deliver = std::function<bool(QueuedLine&)>;
@@ -51,6 +52,7 @@ class SolveQueue {
     bool stopped() const;
 
   private:
+    void startSolvers();
     void solveInTurn();
     void deliverSolved(std::unique_lock<std::mutex>& lock);
     void solve(QueuedLine& line, GuessOutcomes& outcomes) const;
@@ -63,12 +65,14 @@ class SolveQueue {
 
     const SolveSettings settings_;
     const Deliver deliver_;
-    std::unique_ptr<GuessOutcomes> outcomes_;  // with one job: those of the calling thread
+    int jobs_;                                 // 1 once threads are not to be had
+    bool puzzleSolvedHere_ = false;            // the calling thread has solved a puzzle
+    std::unique_ptr<GuessOutcomes> outcomes_;  // those of the calling thread
 
     mutable std::mutex mutex_;
     std::condition_variable roomFreed_;  // for add
     std::condition_variable lineAdded_;  // for the solving threads
-    std::vector<Slot> slots_;            // empty with one job
+    std::vector<Slot> slots_;            // empty until the threads start
     std::size_t added_ = 0;              // lines added
     std::size_t taken_ = 0;              // lines taken up by a solving thread
     std::size_t delivered_ = 0;          // lines delivered
