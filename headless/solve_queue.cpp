@@ -11,17 +11,21 @@ SolveQueue::SolveQueue(int jobs, const SolveSettings& settings, Deliver deliver)
       jobs_(jobs),
       outcomes_(std::make_unique<GuessOutcomes>()) {}
 
-void SolveQueue::startSolvers() {
-    slots_.resize(kLinesPerJob * static_cast<std::size_t>(jobs_));
+// One more solving thread; with none to be had, the lines go on as they are: in this thread when
+// no solving thread has started yet, else on those that have.
+void SolveQueue::startSolver() {
+    if (slots_.empty()) {
+        slots_.resize(kLinesPerJob * static_cast<std::size_t>(jobs_));
+    }
     try {
-        for (int j = 0; j < jobs_; ++j) {
-            solvers_.emplace_back([this] { solveInTurn(); });
-        }
+        solvers_.emplace_back([this] { solveInTurn(); });
     } catch (const std::system_error&) {
-        // No threads to be had: the lines are solved in this thread, with the same output.
-        finish();
-        slots_.clear();
-        jobs_ = 1;
+        if (solvers_.empty()) {
+            slots_.clear();
+            jobs_ = 1;
+        } else {
+            jobs_ = static_cast<int>(solvers_.size());
+        }
     }
 }
 
@@ -37,8 +41,11 @@ void SolveQueue::solve(QueuedLine& line, GuessOutcomes& outcomes) const {
 
 bool SolveQueue::add(QueuedLine line) {
     if (!line.cells.empty()) {
-        if (puzzleSolvedHere_ && slots_.empty() && jobs_ > 1 && !stopped_) {
-            startSolvers();
+        // The first puzzle is solved here, and every one after it starts a thread until there
+        // are `jobs`: never more threads than puzzles.
+        if (puzzleSolvedHere_ && solvers_.size() < static_cast<std::size_t>(jobs_) && jobs_ > 1 &&
+            !stopped_) {
+            startSolver();
         }
         puzzleSolvedHere_ = true;
     }

@@ -31,7 +31,8 @@ struct QueuedLine {
 // added: the thread that solves the oldest line delivers it, and the solved lines after it;
 // `deliver` returns false to stop. With one job, every line is solved and delivered in the
 // calling thread as it is added, and so is everything up to the first puzzle: the threads start
-// with the second, so that one puzzle alone does not pay for them.
+// one with each puzzle after it, up to `jobs`, so that one puzzle alone does not pay for them and
+// a few do not pay for more threads than they can use.
 class SolveQueue {
   public:
     using Deliver = std::function<bool(QueuedLine&)>;
@@ -52,7 +53,7 @@ class SolveQueue {
     bool stopped() const;
 
   private:
-    void startSolvers();
+    void startSolver();
     void solveInTurn();
     void deliverSolved(std::unique_lock<std::mutex>& lock);
     void solve(QueuedLine& line, GuessOutcomes& outcomes) const;
@@ -65,7 +66,7 @@ class SolveQueue {
 
     const SolveSettings settings_;
     const Deliver deliver_;
-    int jobs_;                                 // 1 once threads are not to be had
+    int jobs_;  // at most the threads to start; fewer once no more are to be had
     bool puzzleSolvedHere_ = false;            // the calling thread has solved a puzzle
     std::unique_ptr<GuessOutcomes> outcomes_;  // those of the calling thread
 

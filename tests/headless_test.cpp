@@ -17,6 +17,7 @@
 #include "events/puzzle_loading.h"
 #include "headless/puzzle_solve.h"
 #include "headless/solve_command.h"
+#include "headless/solve_queue.h"
 #include "sources/examples.h"
 #include "tests/reliability/hard_puzzles.h"
 #include "tests/support/grids.h"
@@ -273,6 +274,30 @@ TEST(HeadlessSolver, UsageErrorsAndUnreadableFilesExitWithTwo) {
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_TRUE(keepsGivens(gridOf(lines[0]), kExamplePuzzles[0].rows));
     EXPECT_TRUE(keepsGivens(gridOf(lines[1]), kExamplePuzzles[1].rows));
+}
+
+// However many jobs are asked for, a few puzzles start no more threads than they can use: the
+// first is solved in the calling thread, and each one after it may start one thread.
+TEST(HeadlessSolver, StartsNoMoreThreadsThanPuzzles) {
+    const auto threadsNow = [] {
+        return std::distance(fs::directory_iterator("/proc/self/task"), fs::directory_iterator());
+    };
+    const std::ptrdiff_t before = threadsNow();
+    std::ptrdiff_t most = 0;
+    SolveQueue queue(256, SolveSettings{}, [&](QueuedLine&) {
+        most = std::max(most, threadsNow());
+        return true;
+    });
+    for (int i = 0; i < 3; ++i) {
+        QueuedLine line;
+        line.where = "line " + std::to_string(i + 1);
+        line.cells = oneLine(kExamplePuzzles[static_cast<std::size_t>(i)].rows);
+        line.random = std::make_unique<SeededRandom>(7);
+        ASSERT_TRUE(queue.add(std::move(line)));
+    }
+    queue.finish();
+    EXPECT_GT(most, before) << "the puzzles after the first are solved on threads";
+    EXPECT_LE(most, before + 2);
 }
 
 }  // namespace
