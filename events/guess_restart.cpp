@@ -32,7 +32,7 @@ void SBT_Timer(PuzzleState& state, WindowOps& window) {
     // Disarmed first so that the restart cannot run inside its own message box.
     window.disarmTimer(TimerId::SBT);
     state.SetUpDone = 0;
-    SB_Click(state, window);
+    restartSetUp(state, window);
     window.disarmTimer(TimerId::SBT);
 }
 

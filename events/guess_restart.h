@@ -16,7 +16,8 @@ namespace quodrill {
 void Testt_Timer(PuzzleState& state, WindowOps& window, RandomSource& random,
                  GuessOutcomes& outcomes);
 
-// Sets up again from the rows as they are now.
+// Sets up again from the rows as they are now; rows changed so that they no longer pass stop
+// solving quietly.
 void SBT_Timer(PuzzleState& state, WindowOps& window);
 
 }  // namespace quodrill

@@ -9,7 +9,19 @@ void ShowInputFormatError(WindowOps& window) {
     window.showWarningMessage(captions::kInputFormatPrompt, captions::kInputFormatTitle);
 }
 
-void SB_Click(PuzzleState& state, WindowOps& window) {
+namespace {
+
+enum class StartedBy { Person, Restart };
+
+// Rows refused by the restart: the person is changing them while the puzzle solves, so no message
+// takes the keys they type and no row they are typing is emptied; the next Start checks the rows
+// as they leave them.
+void stopQuietly(PuzzleState& state, WindowOps& window) {
+    window.setStatusCaption(captions::kStatusReady);
+    state.SetUpDone = 0;
+}
+
+void start(PuzzleState& state, WindowOps& window, StartedBy by) {
     if (state.SetUpDone != 0) {
         window.armTimer(TimerId::TT);
         return;
@@ -22,6 +34,9 @@ void SB_Click(PuzzleState& state, WindowOps& window) {
         rows[static_cast<std::size_t>(i)] = window.rowText(i);
     }
     if (const int refused = firstInvalidRow(rows); refused >= 0) {
+        if (by == StartedBy::Restart) {
+            return stopQuietly(state, window);
+        }
         // Neither "Calculating..." nor "Complete" may stand over refused rows.
         window.setStatusCaption(captions::kStatusReady);
         ShowInputFormatError(window);
@@ -33,6 +48,9 @@ void SB_Click(PuzzleState& state, WindowOps& window) {
         return;
     }
     if (setUpFromRows(state, rows) == SetUpOutcome::RepeatedDigit) {
+        if (by == StartedBy::Restart) {
+            return stopQuietly(state, window);
+        }
         // The grid now holds the refused rows: a status left by an earlier puzzle, such as
         // "Status : Complete", must not stand over them.
         window.setStatusCaption(captions::kStatusReady);
@@ -41,6 +59,16 @@ void SB_Click(PuzzleState& state, WindowOps& window) {
     }
     window.setStatusCaption(captions::kStatusCalculating);
     window.armTimer(TimerId::TT);
+}
+
+}  // namespace
+
+void SB_Click(PuzzleState& state, WindowOps& window) {
+    start(state, window, StartedBy::Person);
+}
+
+void restartSetUp(PuzzleState& state, WindowOps& window) {
+    start(state, window, StartedBy::Restart);
 }
 
 }  // namespace quodrill

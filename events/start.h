@@ -8,6 +8,10 @@
 namespace quodrill {
 
 void SB_Click(PuzzleState& state, WindowOps& window);
+// Start as the restart of the chain of timers makes it. Rows that pass are set up as SB_Click
+// sets them up; rows that no longer pass stop solving quietly: no message, no row emptied, the
+// Ready status, nothing armed, and the next Start checks them again.
+void restartSetUp(PuzzleState& state, WindowOps& window);
 void ShowInputFormatError(WindowOps& window);
 
 }  // namespace quodrill

@@ -159,38 +159,46 @@ TEST(Restart, SetsUpAgainFromTheRowsAsTheyAreNow) {
     EXPECT_FALSE(s.window.isArmed(TimerId::SBT));
 }
 
-TEST(Restart, RejectedRowsStopSolving) {
+// Rows that the person changed while it solved, so that they no longer pass: the restart stops
+// quietly, with no message to take their keys and no row emptied under their hands; the next
+// Start they press checks the rows as they left them, message and all.
+TEST(Restart, RejectedRowsStopSolvingQuietly) {
     Session s({0.0f});
     s.window.typeInto(0, "test2");
     s.window.pressStart();
-    s.window.setRowText(3, "12");  // the user edits a row while solving
+    s.window.setRowText(4, "00903");  // the person is typing row 5 while it solves
     s.window.disarmTimer(TimerId::TT);
     s.window.armTimer(TimerId::SBT);
     ASSERT_EQ(s.window.status, captions::kStatusCalculating);
     ASSERT_TRUE(s.window.runOneTick());
-    EXPECT_EQ(s.window.warnings.size(), 1u);
-    EXPECT_EQ(s.window.rows[3], "");
-    EXPECT_FALSE(s.window.anyArmed());
-    EXPECT_EQ(s.window.status, captions::kStatusReady);
-
-    // Rows emptied while solving (the load button's second turn): the restart refuses the
-    // first row, already empty, and nothing stands that says the solver is at work.
-    for (int i = 0; i < 9; ++i) {
-        s.window.setRowText(i, "");
-    }
-    s.window.setRowText(0, "test2");
-    s.window.pressStart();
-    ASSERT_EQ(s.window.status, captions::kStatusCalculating);
-    for (int i = 0; i < 9; ++i) {
-        s.window.setRowText(i, "");
-    }
-    s.window.disarmTimer(TimerId::TT);
-    s.window.armTimer(TimerId::SBT);
-    s.window.runUntilIdle(10);
-    EXPECT_EQ(s.window.warnings.size(), 2u);
+    EXPECT_TRUE(s.window.warnings.empty());
+    EXPECT_EQ(s.window.rows[4], "00903");
     EXPECT_FALSE(s.window.anyArmed());
     EXPECT_EQ(s.window.status, captions::kStatusReady);
     EXPECT_EQ(s.state.SetUpDone, 0);
+    s.window.pressStart();
+    EXPECT_EQ(s.window.warnings.size(), 1u);
+    EXPECT_EQ(s.window.rows[4], "");
+
+    // A digit repeated, and all rows emptied (the load button's second turn), while it solves.
+    for (const bool emptied : {false, true}) {
+        s.window.setRowText(0, "");
+        s.window.setRowText(0, "test2");
+        s.window.pressStart();
+        ASSERT_EQ(s.window.status, captions::kStatusCalculating);
+        for (int i = 0; i < 9; ++i) {
+            s.window.setRowText(i, emptied ? "" : i == 0 ? "361004003" : s.window.rows[i]);
+        }
+        s.window.disarmTimer(TimerId::TT);
+        s.window.armTimer(TimerId::SBT);
+        s.window.runUntilIdle(10);
+        EXPECT_EQ(s.window.warnings.size(), 1u) << emptied;
+        EXPECT_FALSE(s.window.anyArmed());
+        EXPECT_EQ(s.window.status, captions::kStatusReady);
+        EXPECT_EQ(s.state.SetUpDone, 0);
+    }
+    s.window.pressStart();
+    EXPECT_EQ(s.window.warnings.size(), 2u);
 }
 
 // The whole cycle, tick by tick: one guess per set-up, and restarts rebuild the same state.
@@ -228,7 +236,7 @@ TEST(GuessCycle, OneGuessPerSetUpAndEveryRestartRebuildsTheSameState) {
     }
 }
 
-// Chains that cannot finish end on their own, with a message and never "Complete".
+// Chains that cannot finish end on their own, never with "Complete".
 TEST(GuessCycle, ResumeOnARejectedGridEndsWithoutCompletion) {
     const Rows fullWithRepeat = {"534678912", "672195348", "198342567", "859761423", "426853791",
                                  "713924856", "961537284", "287419635", "345286171"};
@@ -242,8 +250,9 @@ TEST(GuessCycle, ResumeOnARejectedGridEndsWithoutCompletion) {
     window.pressStart();  // resume on the rejected grid
     EXPECT_LT(window.runUntilIdle(100), 100);
     EXPECT_NE(window.status, captions::kStatusComplete);
-    EXPECT_EQ(window.warnings.size(), 2u);  // the restart's set-up refuses the rows again
+    EXPECT_EQ(window.warnings.size(), 1u);  // the restart's set-up refuses them quietly
     EXPECT_EQ(state.GuessCount, 1);
+    EXPECT_EQ(state.SetUpDone, 0);
 
     // Empty rows at program start: the row "fails" without a change, and Start resumes.
     PuzzleState fresh;

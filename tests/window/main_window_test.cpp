@@ -28,6 +28,7 @@
 
 #include "events/captions.h"
 #include "sources/examples.h"
+#include "tests/reliability/hard_puzzles.h"
 #include "tests/window/window_controls.h"
 
 namespace quodrill {
@@ -317,6 +318,34 @@ class MainWindowTest : public QObject {
         QCOMPARE(rows(), texts);
         QVERIFY(control<QLabel>("RC")->isVisible());
         QVERIFY(!control<QTimer>("TT")->isActive());
+
+        // Row 5 edited while a slow puzzle solves: the restart that the timers make on it stops
+        // quietly, with no message to take the next keys and the row left as it is being typed.
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        window->drawGuessesFromSeed(testing::kSlowSeed);
+        QStringList slow;
+        for (std::string_view text : testing::kSlowRows) {
+            slow << q(text);
+        }
+        typeRows(slow);
+        QTest::mouseClick(control<QPushButton>("SB"), Qt::LeftButton);
+        QTRY_VERIFY(control<QLabel>("RC")->text().startsWith(q(captions::kRepeatCountPrefix)));
+        auto boxShown = std::make_shared<bool>(false);
+        whenShown<QMessageBox>(window.get(), [boxShown](QMessageBox*) { *boxShown = true; });
+        QTest::mouseClick(row(4), Qt::LeftButton);
+        QTest::keyClick(row(4), Qt::Key_End);
+        QTest::keyClick(row(4), Qt::Key_Backspace);
+        QTRY_COMPARE(control<QLabel>("lagl")->text(), q(captions::kStatusReady));
+        const auto ticking = [this] {
+            return control<QTimer>("TT")->isActive() || control<QTimer>("Testt")->isActive() ||
+                   control<QTimer>("SBT")->isActive();
+        };
+        QTRY_VERIFY(!ticking());
+        QVERIFY(!*boxShown);
+        QCOMPARE(QApplication::focusWidget(), row(4));
+        QTest::keyClick(row(4), Qt::Key_7);
+        QCOMPARE(row(4)->text(), slow[4].chopped(1) + QLatin1Char('7'));
     }
 
     void startPressedTwiceBeforeTheTickGivesOneRun() {
