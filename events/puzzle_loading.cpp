@@ -1,6 +1,7 @@
 #include "events/puzzle_loading.h"
 
 #include "events/captions.h"
+#include "events/row_change.h"
 #include "solver/set_up.h"
 #include "sources/file_loading.h"
 #include "sources/puzzle_text.h"
@@ -32,9 +33,7 @@ void writePuzzleRows(WindowOps& window, std::string_view cells) {
             window.setRowText(r - 1, window.rowText(r - 1) + next);
         }
     }
-    // Every way a new puzzle comes in (Open, a paste, a drop, the command line) ends here: a
-    // "Status : Complete" of the puzzle before must not stand over it.
-    window.setStatusCaption(captions::kStatusReady);
+    showNewPuzzle(window);
 }
 
 bool loadPuzzleFile(WindowOps& window, const std::string& filename) {

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "events/captions.h"
 #include "solver/set_up.h"
 #include "sources/examples.h"
 
@@ -17,9 +18,14 @@ void T_Change(PuzzleState& state, WindowOps& window, int /*index*/) {
             for (int i = 0; i < 9; ++i) {
                 window.setRowText(i, example.rows[static_cast<std::size_t>(i)]);
             }
+            showNewPuzzle(window);
             return;
         }
     }
+}
+
+void showNewPuzzle(WindowOps& window) {
+    window.setStatusCaption(captions::kStatusReady);
 }
 
 }  // namespace quodrill

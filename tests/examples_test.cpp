@@ -84,7 +84,7 @@ TEST(RowChange, ChangeOfAnyRowChecksTheFirstRowAsItStands) {
     EXPECT_EQ(s.state.SetUpDone, 0);
 }
 
-TEST(RowChange, KeywordReplacesTypedRowsAndLeavesTheSolverAlone) {
+TEST(RowChange, KeywordReplacesTypedRowsShowsReadyAndLeavesTheSolverAlone) {
     Session s;
     s.window.typeInto(8, "123");
     s.state.StallCount = 2;
@@ -99,8 +99,12 @@ TEST(RowChange, KeywordReplacesTypedRowsAndLeavesTheSolverAlone) {
     EXPECT_EQ(s.state.SolvedFlag, 1);
     EXPECT_EQ(s.state.Grid[4][4], '7');
     EXPECT_EQ(candidateEntry(s.state.Candidates, 2, 2, 2), 1);
-    EXPECT_EQ(s.window.status, "unchanged");
+    // A whole puzzle came in: the status of the one before does not stand over it.
+    EXPECT_EQ(s.window.status, captions::kStatusReady);
     EXPECT_FALSE(s.window.anyArmed());
+    ASSERT_FALSE(s.window.log.empty());
+    EXPECT_EQ(s.window.log.back(), "status " + std::string(captions::kStatusReady));
+    s.window.log.pop_back();
     for (const std::string& line : s.window.log) {
         EXPECT_EQ(line.rfind("row ", 0), 0u) << line;
     }

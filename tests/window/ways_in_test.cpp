@@ -149,6 +149,12 @@ class WaysInTest : public QObject {
         window->setStatusCaption(captions::kStatusComplete);
         applyWindowArguments(*window, {file.toStdString()}, std::cerr);
         QCOMPARE(control<QLabel>("lagl")->text(), q(captions::kStatusReady));
+        // And so does a keyword typed into the first row.
+        window->setStatusCaption(captions::kStatusComplete);
+        row(0)->clear();
+        QTest::keyClicks(row(0), QStringLiteral("test9"));
+        QCOMPARE(rows(), exampleRows(8));
+        QCOMPARE(control<QLabel>("lagl")->text(), q(captions::kStatusReady));
 
         // The nine-line form through the context menu, and under X11 a middle click with the
         // form drawn as a grid in the selection.
