@@ -2,10 +2,8 @@
 
 #include <algorithm>
 #include <iostream>
-#include <optional>
 #include <vector>
 
-#include "app/display_check.h"
 #include "app/window_arguments.h"
 #include "app/window_launch.h"
 #include "headless/checked_output.h"
@@ -55,9 +53,9 @@ std::string usageText() {
            "  --version        print the version\n"
            "\n"
            "Exit status: 2 for a wrong option. With the window, 0 when it is closed, 1 when\n"
-           "there is no display to show it on or the window program cannot be started. With\n"
-           "--solve, 0 when every puzzle was solved, 1 when some were not, 2 for an input\n"
-           "that cannot be read or output that cannot be written.\n";
+           "it cannot open (why goes to standard error) or the window program cannot be\n"
+           "started. With --solve, 0 when every puzzle was solved, 1 when some were not, 2\n"
+           "for an input that cannot be read or output that cannot be written.\n";
 }
 
 int runCommandLine(int argc, char** argv) {
@@ -81,12 +79,6 @@ int runCommandLine(int argc, char** argv) {
         std::cerr << "quodrill: " << window.error << '\n'
                   << kUsageLines << "Try 'quodrill --help'.\n";
         return kUsageOrReadError;
-    }
-    const std::optional<std::string> missing =
-        missingDisplay(displayRequest(window.platform, window.display));
-    if (missing) {
-        std::cerr << noDisplayMessage(argc > 0 ? argv[0] : "quodrill", *missing);
-        return 1;
     }
     return startWindowProgram(argv);
 }

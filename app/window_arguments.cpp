@@ -82,12 +82,7 @@ WindowArguments parseWindowArguments(const std::vector<std::string>& arguments) 
             parsed.error = argument + " needs a value";
             return parsed;
         }
-        const std::string& value = arguments[++i];
-        if (name == "platform") {
-            parsed.platform = value;
-        } else if (name == "display") {
-            parsed.display = value;
-        }
+        ++i;  // Qt reads the value itself
     }
     return parsed;
 }

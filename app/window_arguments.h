@@ -12,8 +12,6 @@ namespace quodrill {
 struct WindowArguments {
     std::vector<std::string> files;     // in the order given
     std::optional<std::uint64_t> seed;  // --seed N; none: the clock-seeded generator
-    std::string platform;               // Qt's -platform option; empty when not given
-    std::string display;                // Qt's -display option; empty when not given
     std::string error;  // what is wrong with the arguments; empty when they are right
 };
 

@@ -1,5 +1,5 @@
-// quodrill-window: the window of Quodrill, started by the quodrill program with its arguments
-// once it has found a display to show it on.
+// quodrill-window: the window of Quodrill, which the quodrill program starts in its place with
+// its arguments. When the window cannot open, it says why itself.
 #include "app/window_start.h"
 
 int main(int argc, char* argv[]) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/toolkit_start.h"
 #include "app/window_arguments.h"
 #include "events/puzzle_loading.h"
 #include "window/main_window.h"
@@ -28,7 +29,8 @@ std::string applyWindowArguments(MainWindow& window, const std::vector<std::stri
 }
 
 int runWindow(int argc, char** argv) {
-    QApplication app(argc, argv);  // takes Qt's own options out of argv
+    // Takes Qt's own options out of argv; where Qt cannot start, says why and exits.
+    const std::unique_ptr<QApplication> app = startToolkit(argc, argv);
     // The names as the bytes they were given: QApplication::arguments() decodes them, and a name
     // that is not UTF-8 would no longer name its file.
     const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
@@ -41,7 +43,7 @@ int runWindow(int argc, char** argv) {
         return 2;  // a wrong option, as quodrill says it
     }
     window.show();
-    return app.exec();
+    return QApplication::exec();
 }
 
 }  // namespace quodrill

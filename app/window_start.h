@@ -1,5 +1,6 @@
 // Starts the window: Qt, the main window, the seed and the puzzle file named on the command line.
-// The quodrill program has checked the arguments and the display before it starts this one.
+// The quodrill program has checked the arguments before it starts this one; whether the window
+// can open, Qt judges here.
 #pragma once
 
 #include <ostream>
@@ -18,7 +19,8 @@ namespace quodrill {
 std::string applyWindowArguments(MainWindow& window, const std::vector<std::string>& arguments,
                                  std::ostream& errors);
 
-// The window until it is closed; returns the exit status.
+// The window until it is closed; returns the exit status: 1 when it cannot open, with why in one
+// line on standard error.
 int runWindow(int argc, char** argv);
 
 }  // namespace quodrill

@@ -85,7 +85,7 @@ run_log="$logs/fresh-run.log"
 in_fresh /root/quodrill 'bash scripts/run.sh' 15 "$run_log"
 echo "run command: exit status $step_status; it ended:"
 tail -n 4 "$run_log"
-if [ "$step_status" -eq 1 ] && grep -q 'no display to show the window on' "$run_log"; then
+if [ "$step_status" -eq 1 ] && grep -q 'quodrill: cannot open the window: ' "$run_log"; then
     verdicts+=("run command: no-display message (exit 1)")
 else
     failed=1
