@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -84,7 +85,7 @@ struct Ended {
     std::string said;  // standard output and standard error
 };
 
-// Runs `program` with only the environment given, and what it says.
+// Runs `program` with only the environment given (and the sanitizers' settings), and what it says.
 Ended run(const std::string& program, const std::vector<std::string>& arguments,
           const std::vector<std::string>& environment) {
     int pipe[2];
@@ -99,6 +100,13 @@ Ended run(const std::string& program, const std::vector<std::string>& arguments,
     }
     argv.push_back(nullptr);
     std::vector<std::string> environmentTexts = environment;
+    // The sanitizers' settings, under which the whole suite may run.
+    for (char** variable = environ; *variable != nullptr; ++variable) {
+        const std::string_view text = *variable;
+        if (text.starts_with("ASAN_") || text.starts_with("LSAN_") || text.starts_with("UBSAN_")) {
+            environmentTexts.emplace_back(text);
+        }
+    }
     std::vector<char*> envp;
     for (std::string& text : environmentTexts) {
         envp.push_back(text.data());
