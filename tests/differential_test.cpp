@@ -388,7 +388,7 @@ bool completes(const GridArray& grid, const PuzzleState& from) {
 struct CompletionTally {
     std::array<int, 3> counted{};  // by the plain search: none, one, two or more
     int uncounted = 0;             // the plain search gave up
-    int settledBeyond = 0;         // ... and the program's count did not
+    int settledBeyond = 0;         // ... of which the program's count settled
 };
 
 // The program's count against the plain search on `state`, at the limit the solver asks with
