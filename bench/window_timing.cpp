@@ -233,7 +233,8 @@ double unfinishableCheckMs(const std::array<std::string_view, 9>& rows) {
 
 int timeUnfinishable() {
     // No solution; the empty grid, where every cell keeps nine candidates; a puzzle with one
-    // solution that needs more than one guess; and one whose completions are not counted.
+    // solution that needs more than one guess; and one whose completions a plain search could not
+    // count.
     const std::array<std::string_view, 9> empty = {"000000000", "000000000", "000000000",
                                                    "000000000", "000000000", "000000000",
                                                    "000000000", "000000000", "000000000"};

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds everything and runs every benchmark, printing the figures of docs/PERFORMANCE.md:
 # the fast engine beside the reference engine (one pass, whole solves, in time and in
-# instructions), quodrill --solve and the reference engine beside qqwing, and the real window under Qt's offscreen
-# platform. Takes about five minutes; QUICK=1 shortens the long solve. BUILD_DIR picks the
-# build folder (build/ by default).
+# instructions), quodrill --solve and the reference engine beside qqwing (in instructions per
+# puzzle on the fixed 1,000 qqwing puzzles of bench/puzzles1000.txt, and in time), and the real
+# window under Qt's offscreen platform. Takes about six minutes; QUICK=1 shortens the long solve.
+# BUILD_DIR picks the build folder (build/ by default).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${BUILD_DIR:-build}
@@ -30,6 +31,13 @@ instructions() {
     shift
     valgrind --tool=callgrind --callgrind-out-file=/dev/null --toggle-collect="$pattern" "$@" \
         2>&1 >/dev/null | sed -n 's/.*Collected : \([0-9]*\).*/\1/p'
+}
+
+# Instructions counted by callgrind in the whole process of a command; its exit status (a puzzle
+# not solved) is no failure.
+process_instructions() {
+    { valgrind --tool=callgrind --callgrind-out-file=/dev/null "$@" 2>&1 >/dev/null || true; } |
+        sed -n 's/.*Collected : \([0-9]*\).*/\1/p'
 }
 
 echo "== machine"
@@ -59,6 +67,15 @@ fast=$(instructions 'quodrill::solvePuzzle*' "$quodrill" --solve --seed 1 <"$wor
 reference=$(instructions 'quodrill::solvePuzzle*' "$bench/quodrill_reference_solve" --seed 1 \
     <"$work/examples.txt")
 echo "reference: $reference; fast: $fast; ratio $((reference / fast))x"
+
+echo
+echo "== instructions (callgrind) per puzzle, whole processes: the fixed 1,000 qqwing puzzles"
+echo "   of bench/puzzles1000.txt, quodrill --solve --seed 1 --jobs 1 beside qqwing --solve"
+quodrill_total=$(process_instructions "$quodrill" --solve --seed 1 --jobs 1 <bench/puzzles1000.txt)
+qqwing_total=$(process_instructions qqwing --solve --one-line <bench/puzzles1000.txt)
+puzzles=$(grep -c . bench/puzzles1000.txt)
+echo "quodrill: $((quodrill_total / puzzles)) per puzzle ($quodrill_total in all);" \
+    "qqwing: $((qqwing_total / puzzles)) per puzzle ($qqwing_total in all)"
 
 echo
 echo "== end to end beside qqwing --solve (whole processes)"

@@ -4,8 +4,10 @@
 # (300 by default). Prints, for each file, how many puzzles each solver solved, how many of the
 # solutions agree, and the time per puzzle (the mean of several runs by hyperfine, divided by the
 # number of puzzles), then the processor time (user and system) of each beside the other for every
-# difficulty and for one puzzle alone, with their ratio: the figures of docs/PERFORMANCE.md.
-# Takes three to four minutes on two cores.
+# difficulty, for one puzzle alone and for 10,000 puzzles of any difficulty (quodrill with
+# --jobs 1), with their ratio: the figures of docs/PERFORMANCE.md.
+# Takes five to six minutes on two cores, a minute and a half of it qqwing generating the 10,000;
+# TEN_THOUSAND=FILE takes them from FILE instead (one puzzle a line).
 # Usage: bash scripts/peers.sh [PUZZLES]; BUILD_DIR picks the build folder (build/ by default).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -26,6 +28,11 @@ cp examples/puzzles.txt "$work/examples.txt"
 for difficulty in simple easy intermediate expert; do
     qqwing --generate "$count" --difficulty "$difficulty" --one-line >"$work/$difficulty.txt"
 done
+if [ -n "${TEN_THOUSAND:-}" ]; then
+    cp "$TEN_THOUSAND" "$work/any.txt"
+else
+    qqwing --generate 10000 --one-line >"$work/any.txt"
+fi
 
 # Mean seconds of a shell command over $2 runs after one warm-up run; a non-zero exit status (a
 # puzzle not solved) is no failure. hyperfine's advice on short commands is left out.
@@ -79,15 +86,17 @@ cpu_ms() {
 
 echo
 echo "== processor time (user + system) of whole processes, quodrill --solve --seed 1 beside qqwing"
-echo "   (the mean of hyperfine's runs, less that of the shell that starts them)"
+echo "   (the mean of hyperfine's runs, less that of the shell that starts them; any: --jobs 1)"
 head -n 1 "$work/intermediate.txt" >"$work/one.txt"
 printf '%-14s %7s | %14s %14s | %15s
 ' file puzzles "quodrill ms" "qqwing ms" "quodrill/qqwing"
-for name in simple easy intermediate expert one; do
+for name in simple easy intermediate expert one any; do
     file=$work/$name.txt
     runs=10
+    jobs=
     [ "$name" = one ] && runs=100
-    quodrill_ms=$(cpu_ms "$quodrill --solve --seed 1 < $file" "$runs")
+    [ "$name" = any ] && runs=3 && jobs="--jobs 1"
+    quodrill_ms=$(cpu_ms "$quodrill --solve --seed 1 $jobs < $file" "$runs")
     qqwing_ms=$(cpu_ms "qqwing --solve --one-line < $file" "$runs")
     printf '%-14s %7d | %14s %14s | %15s\n' "$name" "$(grep -c . "$file")" "$quodrill_ms" \
         "$qqwing_ms" "$(awk -v a="$quodrill_ms" -v b="$qqwing_ms" 'BEGIN { printf "%.2f", a / b }')"

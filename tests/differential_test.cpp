@@ -2,14 +2,27 @@
 // after every handler (state, window operations, timers, generator calls).
 #include <gtest/gtest.h>
 
+#include <array>
+#include <fstream>
+#include <iostream>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "events/captions.h"
+#include "events/plain_window.h"
+#include "events/puzzle_loading.h"
+#include "solver/completions.h"
 #include "solver/propagation.h"
+#include "solver/solve_run.h"
 #include "sources/examples.h"
 #include "tests/oracle/oracle_engine.h"
+#include "tests/oracle/plain_completions.h"
+#include "tests/reliability/hard_puzzles.h"
 #include "tests/support/candidate_entries.h"
+#include "tests/support/grids.h"
 #include "tests/support/one_shot_steps.h"
+#include "tests/support/replayable_random.h"
 #include "tests/support/twin_session.h"
 
 namespace quodrill::testing {
@@ -295,7 +308,7 @@ TEST(Differential, EachHandlerOnRandomStates) {
             case 1:
                 twins.act("Testt_Timer", [](TwinSession::Side& side) {
                     side.engine.guessTick(side.state, side.window, side.random,
-                                         side.window.guessOutcomes());
+                                          side.window.guessOutcomes());
                 });
                 break;
             case 2:
@@ -310,6 +323,177 @@ TEST(Differential, EachHandlerOnRandomStates) {
         twins.runTicks(4);
         ASSERT_TRUE(twins.same()) << "random state " << i << "\n" << twins.difference();
     }
+}
+
+// The stall that a puzzle's set-up and first run end in; none when the run finishes it or Start
+// refuses it.
+std::optional<PuzzleState> firstStall(std::string cells) {
+    for (char& cell : cells) {
+        cell = cell == '.' ? '0' : cell;
+    }
+    PuzzleState state;
+    ReplayableRandom random(1);
+    PlainWindow window(state, random);
+    writePuzzleRows(window, cells);
+    window.pressStart();
+    if (!window.runOneTick() || state.SolvedFlag == 1 || state.StallCount == 0) {
+        return std::nullopt;
+    }
+    return state;
+}
+
+class NoObserver final : public PassObserver {
+  public:
+    void afterPass(const PuzzleState&) override {}
+};
+
+// The stalls that the runs after each single guess from `stall` end in.
+std::vector<PuzzleState> stallsAfterGuesses(const PuzzleState& stall) {
+    std::vector<PuzzleState> stalls;
+    for (int c = kFirst; c <= kLast; ++c) {
+        for (int r = kFirst; r <= kLast; ++r) {
+            const DigitMask mask = stall.Candidates[static_cast<std::size_t>(cellIndex(c, r))];
+            for (int d = kFirst; d <= kLast && isBlank(stall.Grid[c][r]); ++d) {
+                if ((mask & digitBit(d)) != 0) {
+                    PuzzleState trial = stall;
+                    trial.Grid[c][r] = digitText(d);
+                    NoObserver none;
+                    RunSolvePasses(trial, none);
+                    if (trial.SolvedFlag == 0) {
+                        stalls.push_back(trial);
+                    }
+                }
+            }
+        }
+    }
+    return stalls;
+}
+
+// Whether `grid` completes `from`: full, no digit repeated, the digits of `from` kept and each
+// other cell one of its candidates.
+bool completes(const GridArray& grid, const PuzzleState& from) {
+    for (int c = kFirst; c <= kLast; ++c) {
+        for (int r = kFirst; r <= kLast; ++r) {
+            const DigitMask held = heldDigit(from.Grid[c][r]);
+            const DigitMask mask = from.Candidates[static_cast<std::size_t>(cellIndex(c, r))];
+            if (held != 0 ? grid[c][r] != from.Grid[c][r] : (heldDigit(grid[c][r]) & mask) == 0) {
+                return false;
+            }
+        }
+    }
+    return isSolvedGrid(grid);
+}
+
+// What the count settled, over every state it was asked about.
+struct CompletionTally {
+    std::array<int, 3> counted{};  // by the plain search: none, one, two or more
+    int uncounted = 0;             // the plain search gave up
+    int settledBeyond = 0;         // ... of which the program's count settled
+};
+
+// The program's count against the plain search on `state`, at the limit the solver asks with
+// and at others; with only one completion, both must have found it.
+void expectSameCompletions(const PuzzleState& state, const std::string& which,
+                           CompletionTally& tally) {
+    for (const int limit : {2, 1, 3}) {
+        GridArray first{};
+        GridArray plainFirst{};
+        const int count = countCompletions(state.Grid, state.Candidates, limit, first);
+        const int plain = oracle::countCompletions(state.Grid, state.Candidates, limit, plainFirst);
+        const std::string where = which + ", limit " + std::to_string(limit);
+        if (plain != kCompletionsUnknown) {
+            ASSERT_EQ(count, plain) << where;
+            if (plain == 1 && limit > 1) {  // the only one
+                ASSERT_TRUE(first == plainFirst) << where;
+            }
+        }
+        if (count > 0) {
+            ASSERT_TRUE(completes(first, state)) << where;
+        }
+        if (limit == 2) {
+            if (plain == kCompletionsUnknown) {
+                ++tally.uncounted;
+                tally.settledBeyond += count != kCompletionsUnknown ? 1 : 0;
+                return;  // the plain search would give up again at the other limits
+            }
+            ++tally.counted[static_cast<std::size_t>(plain)];
+        }
+    }
+}
+
+std::vector<std::string> benchPuzzles() {
+    std::ifstream file(QUODRILL_BENCH_PUZZLES);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(file, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::string oneLine(const auto& rows) {
+    std::string line;
+    for (const auto& row : rows) {
+        line += row;
+    }
+    return line;
+}
+
+// The completions of stalled grids, counted by the program with singles placed along the way and
+// by the plain search: the stalls of the examples, of qqwing's puzzles at every difficulty, of
+// sparse and unsolvable grids and of the runs after their guesses, and random states.
+TEST(Differential, CompletionsOfStalls) {
+    std::vector<std::pair<std::string, bool>> puzzles;  // with the stalls after every guess
+    for (const ExamplePuzzle& example : kExamplePuzzles) {
+        puzzles.emplace_back(oneLine(example.rows), true);
+    }
+    const std::vector<std::string> bench = benchPuzzles();
+    ASSERT_EQ(bench.size(), 1000u) << QUODRILL_BENCH_PUZZLES;
+    for (std::size_t i = 0; i < bench.size(); ++i) {
+        puzzles.emplace_back(bench[i], i % 20 == 0);
+    }
+    for (const auto& rows : {kNoSolutionRows, kVeryHardRows, kSlowRows, kUncountedRows}) {
+        puzzles.emplace_back(oneLine(rows), true);
+    }
+    puzzles.emplace_back(std::string(81, '0'), true);
+    PuzzleGenerator generator(27);
+    for (int i = 0; i < 60; ++i) {
+        const int blanks = 45 + generator.below(37);
+        puzzles.emplace_back(oneLine(generator.puzzleWithBlanks(blanks)), i % 4 == 0);
+        puzzles.emplace_back(oneLine(generator.unsolvablePuzzle(blanks)), i % 4 == 0);
+    }
+
+    CompletionTally tally;
+    int stalls = 0;
+    for (const auto& [puzzle, withGuesses] : puzzles) {
+        const std::optional<PuzzleState> stall = firstStall(puzzle);
+        if (!stall) {
+            continue;
+        }
+        ++stalls;
+        expectSameCompletions(*stall, puzzle, tally);
+        if (withGuesses) {
+            for (const PuzzleState& next : stallsAfterGuesses(*stall)) {
+                ++stalls;
+                expectSameCompletions(next, puzzle + " after a guess", tally);
+            }
+        }
+        if (::testing::Test::HasFatalFailure()) {
+            return;
+        }
+    }
+    PuzzleGenerator random(28);
+    for (int i = 0; i < 2000 && !::testing::Test::HasFatalFailure(); ++i) {
+        expectSameCompletions(randomState(random), "random state " + std::to_string(i), tally);
+    }
+    // Every answer occurs, or the comparison proves little.
+    EXPECT_GT(stalls, 3000);
+    EXPECT_GT(tally.counted[0], 100);
+    EXPECT_GT(tally.counted[1], 100);
+    EXPECT_GT(tally.counted[2], 100);
+    std::cout << "stalls: " << stalls << "; none, one, two or more: " << tally.counted[0] << ", "
+              << tally.counted[1] << ", " << tally.counted[2] << "; the plain search gave up on "
+              << tally.uncounted
+              << ", of which settled by the program's count: " << tally.settledBeyond << "\n";
 }
 
 }  // namespace

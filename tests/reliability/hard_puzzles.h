@@ -24,8 +24,8 @@ constexpr std::array<std::string_view, 9> kSlowRows = {"000000005", "000204980",
                                                        "800105400", "000000000", "030009020"};
 constexpr unsigned kSlowSeed = 136;
 
-// Few digits, and no single guess finishes it: a search for the completions of its stall runs
-// past any wait, so the check for a finishing guess has to do without them.
+// Few digits, and no single guess finishes it: a plain search for the completions of its stall,
+// one cell after the other with nothing filled in between, runs past any wait.
 constexpr std::array<std::string_view, 9> kUncountedRows = {"123456780", "000000010", "000000000",
                                                             "405080000", "000000405", "080000000",
                                                             "000000000", "000000000", "000000001"};
