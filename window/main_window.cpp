@@ -23,6 +23,7 @@
 #include "solver/set_up.h"
 #include "sources/puzzle_text.h"
 #include "window/accessibility.h"
+#include "window/command_button.h"
 #include "window/font_fit.h"
 #include "window/form.h"
 #include "window/frame_pacer.h"
@@ -139,19 +140,13 @@ void MainWindow::createRowBoxes() {
 }
 
 void MainWindow::createButtons() {
-    SB = new QPushButton(toButtonCaption(captions::kStart), this);
+    SB = new CommandButton(toButtonCaption(captions::kStart), this);
     placeOnForm(SB, form::SB);
     connect(SB, &QPushButton::clicked, this, &MainWindow::SB_Click);
 
-    Loadb = new QPushButton(toButtonCaption(captions::kLoadOpen), this);
+    Loadb = new CommandButton(toButtonCaption(captions::kLoadOpen), this);
     placeOnForm(Loadb, form::Loadb);
     connect(Loadb, &QPushButton::clicked, this, &MainWindow::Loadb_Click);
-
-    // Enter and Escape in a row box press neither button.
-    for (QPushButton* button : {SB, Loadb}) {
-        button->setAutoDefault(false);
-        button->setDefault(false);
-    }
 }
 
 void MainWindow::createOutputField() {

@@ -224,16 +224,45 @@ class MainWindowTest : public QObject {
         QCOMPARE(row(4)->text(), QStringLiteral("123456789"));
     }
 
-    void enterAndEscapeInARowPressNothing() {
+    // Return and keypad Enter press the button that has the focus, as Space does; in a row box
+    // they press nothing, nor does Escape.
+    void returnAndEnterPressOnlyTheFocusedButton() {
         typeRows(solvedRows());
-        QSignalSpy startClicks(control<QPushButton>(form::SB), &QPushButton::clicked);
-        QSignalSpy loadClicks(control<QPushButton>(form::Loadb), &QPushButton::clicked);
+        auto* start = control<QPushButton>(form::SB);
+        auto* load = control<QPushButton>(form::Loadb);
+        QSignalSpy startClicks(start, &QPushButton::clicked);
+        QSignalSpy loadClicks(load, &QPushButton::clicked);
         for (int key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
             QTest::keyClick(row(3), static_cast<Qt::Key>(key));
         }
         QCOMPARE(startClicks.count() + loadClicks.count(), 0);
         QVERIFY(!control<QTimer>(form::TT)->isActive());
         QVERIFY(control<QLabel>(form::RC)->isHidden());
+
+        row(8)->setFocus();
+        QTest::keyClick(row(8), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), start);
+        QTest::keyClick(start, Qt::Key_Return);
+        QCOMPARE(startClicks.count(), 1);
+        QCOMPARE(control<QLabel>(form::lagl)->text(), q(captions::kStatusCalculating));
+        QTest::keyClick(start, Qt::Key_Enter, Qt::KeypadModifier);
+        QTest::keyClick(start, Qt::Key_Space);
+        QCOMPARE(startClicks.count(), 3);
+
+        QTest::keyClick(start, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), load);
+        int dialogs = 0;
+        for (const auto& [key, modifier] : {std::pair{Qt::Key_Return, Qt::NoModifier},
+                                            std::pair{Qt::Key_Enter, Qt::KeypadModifier}}) {
+            whenShown<QFileDialog>(window.get(), [&dialogs](QFileDialog* dialog) {
+                ++dialogs;
+                dialog->reject();
+            });
+            QTest::keyClick(load, key, modifier);
+        }
+        QCOMPARE(dialogs, 2);
+        QCOMPARE(loadClicks.count(), 2);
+        QCOMPARE(startClicks.count(), 3);
     }
 
     void programWritesRunTheChangeHandlerBeforeReturning() {
