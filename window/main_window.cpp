@@ -28,6 +28,7 @@
 #include "window/form.h"
 #include "window/frame_pacer.h"
 #include "window/open_dialog.h"
+#include "window/output_view.h"
 #include "window/rhythm.h"
 #include "window/row_box.h"
 
@@ -150,7 +151,7 @@ void MainWindow::createButtons() {
 }
 
 void MainWindow::createOutputField() {
-    label2 = new QPlainTextEdit(this);
+    label2 = new OutputView(this);
     placeOnForm(label2, form::label2);
     label2->setReadOnly(true);
     label2->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);

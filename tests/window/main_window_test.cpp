@@ -265,6 +265,41 @@ class MainWindowTest : public QObject {
         QCOMPARE(startClicks.count(), 3);
     }
 
+    // Every control that Tab reaches shows the focus on its frame, where no text cursor blinks:
+    // the rows, the buttons and the output field alike.
+    void everyControlShowsTheFocusOnItsFrame() {
+        const auto frame = [](QWidget* widget) {
+            const QImage picture = widget->grab().toImage();
+            QList<QRgb> pixels;
+            for (int y = 0; y < picture.height(); ++y) {
+                for (int x = 0; x < picture.width(); ++x) {
+                    if (x < 2 || y < 2 || x >= picture.width() - 2 || y >= picture.height() - 2) {
+                        pixels << picture.pixel(x, y);
+                    }
+                }
+            }
+            return pixels;
+        };
+        for (int step = 0; step < 12; ++step) {
+            QWidget* next = QApplication::focusWidget()->nextInFocusChain();
+            while (next->focusPolicy() != Qt::StrongFocus) {
+                next = next->nextInFocusChain();
+            }
+            const QList<QRgb> before = frame(next);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+            const QList<QRgb> after = frame(next);
+            qsizetype changed = 0;
+            for (qsizetype i = 0; i < before.size(); ++i) {
+                changed += before[i] != after[i] ? 1 : 0;
+            }
+            QVERIFY2(changed >= next->width() + next->height(),
+                     qPrintable(QStringLiteral("%1: %2 pixels of its frame change")
+                                    .arg(next->objectName())
+                                    .arg(changed)));
+        }
+    }
+
     void programWritesRunTheChangeHandlerBeforeReturning() {
         WindowOps& ops = *window;
         ops.setRowText(0, "test2");  // the keyword fill happens inside the write
