@@ -248,6 +248,10 @@ void MainWindow::setRowText(int index, std::string_view text) {
     }
 }
 
+void MainWindow::focusRow(int index) {
+    T.at(static_cast<std::size_t>(index))->setFocus(Qt::OtherFocusReason);
+}
+
 void MainWindow::setStatusCaption(std::string_view text) {
     setAnnouncedCaption(lagl, toQString(text));
 }

@@ -43,6 +43,7 @@ class MainWindow final : public QWidget, public WindowOps {
     // WindowOps
     std::string rowText(int index) const override;
     void setRowText(int index, std::string_view text) override;
+    void focusRow(int index) override;
     void setStatusCaption(std::string_view text) override;
     void showRepeatCountLabel() override;
     void setRepeatCountCaption(std::string_view text) override;

@@ -364,7 +364,7 @@ class MainWindowTest : public QObject {
         }
     }
 
-    void anInvalidRowShowsTheMessageThenEmptiesThatRow() {
+    void anInvalidRowShowsTheMessageThenEmptiesThatRowAndTakesTheFocus() {
         QStringList texts = exampleRows(2);
         texts[4].chop(1);
         typeRows(texts);
@@ -380,7 +380,8 @@ class MainWindowTest : public QObject {
             modal = box->isModal();
             box->button(QMessageBox::Ok)->click();
         });
-        QTest::mouseClick(control<QPushButton>(form::SB), Qt::LeftButton);
+        control<QPushButton>(form::SB)->setFocus();
+        QTest::keyClick(control<QPushButton>(form::SB), Qt::Key_Space);
 
         QCOMPARE(seen, QStringList({q(captions::kInputFormatPrompt), q(captions::kInputFormatTitle),
                                     texts[4]}));
@@ -391,6 +392,10 @@ class MainWindowTest : public QObject {
         QCOMPARE(rows(), texts);
         QVERIFY(control<QLabel>(form::RC)->isVisible());
         QVERIFY(!control<QTimer>(form::TT)->isActive());
+        // The row is typed again where the focus now is, once the window is active again.
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QCOMPARE(QApplication::focusWidget(), row(4));
     }
 
     void startPressedTwiceBeforeTheTickGivesOneRun() {
