@@ -167,6 +167,12 @@ void MainWindow::createOutputField() {
 
 void MainWindow::createLabels() {
     lagl = makeLabel(this, form::lagl, captions::kStatusReady);
+    // The status captions are the longest for their width: in a condensed face (made narrower
+    // where the font has none) they keep the size of the other captions, rather than shrink
+    // until letters run together.
+    QFont narrow = lagl->font();
+    narrow.setStretch(QFont::Condensed);
+    lagl->setFont(narrow);
     QStringList statusCaptions;
     for (std::string_view caption : captions::kStatusCaptions) {
         statusCaptions << toQString(caption);

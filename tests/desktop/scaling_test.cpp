@@ -269,6 +269,25 @@ class ScalingTest : public QObject {
         }
     }
 
+    // The status is drawn as tall as the example hint at the bottom, whatever it says (to a device
+    // pixel, which fractional scales round either way): its captions are the longest for their
+    // width, and a font shrunk to fit them runs letters together.
+    void theStatusIsAsTallAsTheBottomCaption() {
+        const int bottom =
+            inkInWindow(control(QLatin1String(form::Label3.name)), q(captions::kExampleHint))
+                .height();
+        QVERIFY(bottom > 0);
+        for (std::string_view status : captions::kStatusCaptions) {
+            const int height =
+                inkInWindow(control(QLatin1String(form::lagl.name)), q(status)).height();
+            QVERIFY2(height >= bottom - 1,
+                     qPrintable(QStringLiteral("%1: %2 pixels tall, against %3")
+                                    .arg(q(status))
+                                    .arg(height)
+                                    .arg(bottom)));
+        }
+    }
+
     // The output field shows all nine lines of nine digits without scrolling, inside its frame.
     // (The line break after the ninth line starts an empty tenth line, which need not show.)
     void theOutputFieldShowsNineLinesWhole() {
