@@ -35,6 +35,7 @@
 #include "tests/reliability/hard_puzzles.h"
 #include "tests/support/process_memory.h"
 #include "tests/support/window_inspector.h"
+#include "window/form.h"
 #include "window/main_window.h"
 #include "window/rhythm.h"
 
@@ -47,7 +48,7 @@ constexpr double kTickFloorMs = 1.0;  // the timers' interval
 class TickCounter {
   public:
     explicit TickCounter(MainWindow& window) {
-        for (const char* name : {"TT", "Testt", "SBT"}) {
+        for (const char* name : {form::TT, form::Testt, form::SBT}) {
             QObject::connect(window.findChild<QTimer*>(QLatin1String(name)), &QTimer::timeout,
                              [this] { ++ticks; });
         }
@@ -91,7 +92,7 @@ class PaintWatch final : public QObject {
 template <typename Pressed>
 bool pressStartAndWaitForStatus(MainWindow& window, std::string_view caption, int limitMs,
                                 Pressed pressed) {
-    QLabel* status = window.findChild<QLabel*>(QStringLiteral("lagl"));
+    QLabel* status = window.findChild<QLabel*>(QLatin1String(form::lagl.name));
     const QString wanted =
         QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
     QEventLoop loop;
@@ -102,16 +103,17 @@ bool pressStartAndWaitForStatus(MainWindow& window, std::string_view caption, in
         }
     });
     // Checked right after every tick of the solve timer, so the end is seen at once.
-    QObject::connect(window.findChild<QTimer*>(QStringLiteral("TT")), &QTimer::timeout, &loop, [&] {
-        if (status->text() == wanted) {
-            loop.quit();
-        }
-    });
+    QObject::connect(window.findChild<QTimer*>(QLatin1String(form::TT)), &QTimer::timeout, &loop,
+                     [&] {
+                         if (status->text() == wanted) {
+                             loop.quit();
+                         }
+                     });
     QTimer::singleShot(limitMs, &loop, &QEventLoop::quit);
     poll.start(50);
     QTimer::singleShot(0, &loop, [&] {
         pressed();
-        window.findChild<QPushButton*>(QStringLiteral("SB"))->click();
+        window.findChild<QPushButton*>(QLatin1String(form::SB.name))->click();
     });
     loop.exec();
     return status->text() == wanted;
@@ -123,7 +125,7 @@ int timeExamples(int runs) {
     TickCounter counter(window);
 
     QElapsedTimer clock;
-    PaintWatch statusPaint(window.findChild<QLabel*>(QStringLiteral("lagl")), clock);
+    PaintWatch statusPaint(window.findChild<QLabel*>(QLatin1String(form::lagl.name)), clock);
 
     std::printf("%-8s %4s %8s %10s %10s %11s %10s %11s\n", "example", "run", "ticks", "floor ms",
                 "wall ms", "wall/floor", "drawn ms", "drawn/floor");

@@ -41,6 +41,7 @@ void start(PuzzleState& state, WindowOps& window, StartedBy by) {
         window.setStatusCaption(captions::kStatusReady);
         ShowInputFormatError(window);
         window.setRowText(refused, "");
+        window.focusRow(refused);  // where the row is typed again
         // Emptying the row is a change of the rows, which makes the next Start validate again;
         // a row that was empty already does not change, so forget the set-up here as the change
         // handler would, or Start would resume on a grid nobody typed.

@@ -21,6 +21,8 @@ class WindowOps {
     // Shows `text` in T(index). When it differs from what the box held, T_Change(index) runs to
     // its end before this returns.
     virtual void setRowText(int index, std::string_view text) = 0;
+    // Puts the keyboard focus into T(index). A window that takes no keys has nothing to do.
+    virtual void focusRow(int /*index*/) {}
 
     virtual void setStatusCaption(std::string_view text) = 0;       // lagl
     virtual void showRepeatCountLabel() = 0;                        // RC visible, caption kept

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "events/captions.h"
+#include "window/form.h"
 
 namespace quodrill {
 
@@ -17,19 +18,19 @@ struct ControlText {
 };
 
 const ControlText kControlTexts[] = {
-    {"SB", nullptr,
+    {form::SB.name, nullptr,
      QStringLiteral("Checks the nine rows and starts solving; pressed again before a row "
                     "changes, solving goes on")},
-    {"Loadb", nullptr,
+    {form::Loadb.name, nullptr,
      QStringLiteral("Loads the nine rows from a text file of 81 characters; after a load the "
                     "same button, then named %1, empties the rows again")
          .arg(QString::fromUtf8(captions::kLoadReset.data(),
                                 static_cast<qsizetype>(captions::kLoadReset.size())))},
-    {"label2", "Output field",
+    {form::label2.name, "Output field",
      QStringLiteral(
          "The grid after each pass of the solver: nine lines of nine digits, 0 for a blank cell")},
-    {"lagl", nullptr, QStringLiteral("Solving status")},
-    {"RC", nullptr,
+    {form::lagl.name, nullptr, QStringLiteral("Solving status")},
+    {form::RC.name, nullptr,
      QStringLiteral("How many random guesses the solver has made since the rows last changed")},
 };
 
@@ -46,7 +47,8 @@ QString rowDescription(int row) {
 void describeControls(QWidget* window) {
     window->setAccessibleDescription(QStringLiteral("Solves 9 by 9 number-placement puzzles"));
     for (int i = 0; i < 9; ++i) {
-        if (auto* box = window->findChild<QWidget*>(QStringLiteral("T%1").arg(i))) {
+        if (auto* box = window->findChild<QWidget*>(
+                QLatin1String(form::T[static_cast<std::size_t>(i)].name))) {
             box->setAccessibleDescription(rowDescription(i + 1));
         }
     }
@@ -61,7 +63,7 @@ void describeControls(QWidget* window) {
         widget->setAccessibleDescription(control.description);
     }
     // The status label's name is kept equal to its caption by setAnnouncedCaption.
-    if (auto* status = window->findChild<QLabel*>(QStringLiteral("lagl"))) {
+    if (auto* status = window->findChild<QLabel*>(QLatin1String(form::lagl.name))) {
         status->setAccessibleName(status->text());
     }
 }

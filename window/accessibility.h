@@ -8,9 +8,9 @@ class QWidget;
 
 namespace quodrill {
 
-// Describes the window and its controls, found by their object names ("T0" to "T8", "SB",
-// "Loadb", "label2", "lagl", "RC"). The row boxes keep their hints as names, the buttons and
-// labels are named by their captions, the output field is named "Output field".
+// Describes the window and its controls, found by their object names (window/form.h). The row
+// boxes keep their hints as names, the buttons and labels are named by their captions, the output
+// field is named "Output field".
 void describeControls(QWidget* window);
 
 // Sets the label's caption and, when it differs from the one shown, announces it: the label's

@@ -23,12 +23,14 @@
 #include "solver/set_up.h"
 #include "sources/puzzle_text.h"
 #include "window/accessibility.h"
+#include "window/command_button.h"
 #include "window/font_fit.h"
+#include "window/form.h"
 #include "window/frame_pacer.h"
 #include "window/open_dialog.h"
+#include "window/output_view.h"
 #include "window/rhythm.h"
 #include "window/row_box.h"
-#include "window/twips.h"
 
 namespace quodrill {
 
@@ -82,14 +84,15 @@ QString toDisplayLines(std::string_view text) {
     return toQString(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));
 }
 
-void placeInTwips(QWidget* control, int left, int top, int width, int height) {
-    control->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-                         twipsToPixels(height));
+// Names the control and puts it in its place on the form.
+void placeOnForm(QWidget* control, const form::Control& on) {
+    control->setObjectName(QLatin1String(on.name));
+    control->setGeometry(form::pixelRect(on.place));
 }
 
-QLabel* makeLabel(QWidget* parent, const char* name, std::string_view caption) {
+QLabel* makeLabel(QWidget* parent, const form::Control& on, std::string_view caption) {
     auto* label = new QLabel(toQString(caption), parent);
-    label->setObjectName(QLatin1String(name));
+    placeOnForm(label, on);
     label->setTextFormat(Qt::PlainText);
     return label;
 }
@@ -100,7 +103,7 @@ MainWindow::MainWindow(std::unique_ptr<RandomSource> random, QWidget* parent)
     : QWidget(parent),
       random_(random != nullptr ? std::move(random) : std::make_unique<ClockSeededRandom>()) {
     setWindowTitle(toQString(captions::kWindowTitle));
-    setFixedSize(twipsToPixels(3810), twipsToPixels(2670));
+    setFixedSize(twipsToPixels(form::kWidth), twipsToPixels(form::kHeight));
     QFont textFont = font();
     textFont.setPixelSize(kTextPixelSize);
     setFont(textFont);
@@ -128,37 +131,28 @@ void MainWindow::drawGuessesFromSeed(std::uint64_t seed) {
 void MainWindow::createRowBoxes() {
     for (int i = 0; i < 9; ++i) {
         auto* box = new RowBox([this](const QString& text) { return T_Paste(text); }, this);
-        box->setObjectName(QStringLiteral("T%1").arg(i));
+        placeOnForm(box, form::T[static_cast<std::size_t>(i)]);
         box->setMaxLength(kRowBoxLength);
         box->setToolTip(toQString(captions::kRowHints[i]));
         box->setAccessibleName(toQString(captions::kRowHints[i]));
-        placeInTwips(box, 0, 240 * i, 1095, 270);
         connect(box, &QLineEdit::textChanged, this, [this, i] { T_Change(i); });
         T[i] = box;
     }
 }
 
 void MainWindow::createButtons() {
-    SB = new QPushButton(toButtonCaption(captions::kStart), this);
-    SB->setObjectName(QStringLiteral("SB"));
-    placeInTwips(SB, 2520, 480, 975, 495);
+    SB = new CommandButton(toButtonCaption(captions::kStart), this);
+    placeOnForm(SB, form::SB);
     connect(SB, &QPushButton::clicked, this, &MainWindow::SB_Click);
 
-    Loadb = new QPushButton(toButtonCaption(captions::kLoadOpen), this);
-    Loadb->setObjectName(QStringLiteral("Loadb"));
-    placeInTwips(Loadb, 2520, 1080, 975, 615);
+    Loadb = new CommandButton(toButtonCaption(captions::kLoadOpen), this);
+    placeOnForm(Loadb, form::Loadb);
     connect(Loadb, &QPushButton::clicked, this, &MainWindow::Loadb_Click);
-
-    // Enter and Escape in a row box press neither button.
-    for (QPushButton* button : {SB, Loadb}) {
-        button->setAutoDefault(false);
-        button->setDefault(false);
-    }
 }
 
 void MainWindow::createOutputField() {
-    label2 = new QPlainTextEdit(this);
-    label2->setObjectName(QStringLiteral("label2"));
+    label2 = new OutputView(this);
+    placeOnForm(label2, form::label2);
     label2->setReadOnly(true);
     label2->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     label2->setFocusPolicy(Qt::StrongFocus);
@@ -168,31 +162,32 @@ void MainWindow::createOutputField() {
     label2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     label2->document()->setDocumentMargin(1);
     label2->setPlainText(toDisplayLines(captions::kOutputInitial));
-    placeInTwips(label2, 1200, 360, 1215, 1695);
     fitLinesToHeight(label2, kOutputLines);
 }
 
 void MainWindow::createLabels() {
-    lagl = makeLabel(this, "lagl", captions::kStatusReady);
-    placeInTwips(lagl, 1200, 120, 2535, 255);
+    lagl = makeLabel(this, form::lagl, captions::kStatusReady);
+    // The status captions are the longest for their width: in a condensed face (made narrower
+    // where the font has none) they keep the size of the other captions, rather than shrink
+    // until letters run together.
+    QFont narrow = lagl->font();
+    narrow.setStretch(QFont::Condensed);
+    lagl->setFont(narrow);
     QStringList statusCaptions;
     for (std::string_view caption : captions::kStatusCaptions) {
         statusCaptions << toQString(caption);
     }
     fitCaptionToWidth(lagl, statusCaptions);
 
-    RC = makeLabel(this, "RC", captions::kRepeatCountInitial);
-    placeInTwips(RC, 1200, 2160, 2535, 255);
+    RC = makeLabel(this, form::RC, captions::kRepeatCountInitial);
     fitCaptionToWidth(RC, {toQString(captions::kRepeatCountInitial),
                            toQString(captions::RepeatCountCaption(kCounterLimit).view())});
     RC->hide();
 
-    Label1 = makeLabel(this, "Label1", captions::kBlankHint);
-    placeInTwips(Label1, 2520, 1800, 1335, 255);
+    Label1 = makeLabel(this, form::Label1, captions::kBlankHint);
     fitCaptionToWidth(Label1);
 
-    Label3 = makeLabel(this, "Label3", captions::kExampleHint);
-    placeInTwips(Label3, 120, 2400, 3615, 255);
+    Label3 = makeLabel(this, form::Label3, captions::kExampleHint);
     fitCaptionToWidth(Label3);
 }
 
@@ -204,9 +199,9 @@ void MainWindow::createTimers() {
         timer->setInterval(rhythm::kTickMs);
         return timer;
     };
-    TT = makeTimer("TT");
-    Testt = makeTimer("Testt");
-    SBT = makeTimer("SBT");
+    TT = makeTimer(form::TT);
+    Testt = makeTimer(form::Testt);
+    SBT = makeTimer(form::SBT);
     connect(TT, &QTimer::timeout, this, &MainWindow::TT_Timer);
     connect(Testt, &QTimer::timeout, this, &MainWindow::Testt_Timer);
     connect(SBT, &QTimer::timeout, this, &MainWindow::SBT_Timer);
@@ -257,6 +252,10 @@ void MainWindow::setRowText(int index, std::string_view text) {
     if (box->text() != shown) {
         box->setText(shown);  // its textChanged runs T_Change before this returns
     }
+}
+
+void MainWindow::focusRow(int index) {
+    T.at(static_cast<std::size_t>(index))->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::setStatusCaption(std::string_view text) {

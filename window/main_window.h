@@ -43,6 +43,7 @@ class MainWindow final : public QWidget, public WindowOps {
     // WindowOps
     std::string rowText(int index) const override;
     void setRowText(int index, std::string_view text) override;
+    void focusRow(int index) override;
     void setStatusCaption(std::string_view text) override;
     void showRepeatCountLabel() override;
     void setRepeatCountCaption(std::string_view text) override;
@@ -84,17 +85,18 @@ class MainWindow final : public QWidget, public WindowOps {
     std::optional<std::uint64_t> seed_;  // none: `random_` runs on across row changes
     LatestOutput output_;
 
-    std::array<QLineEdit*, 9> T{};
-    QPushButton* SB = nullptr;
-    QPushButton* Loadb = nullptr;
-    QPlainTextEdit* label2 = nullptr;
-    QLabel* lagl = nullptr;
-    QLabel* RC = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label3 = nullptr;
-    QTimer* TT = nullptr;
-    QTimer* Testt = nullptr;
-    QTimer* SBT = nullptr;
+    // The controls and timers, named and placed as window/form.h says.
+    std::array<QLineEdit*, 9> T{};     // the row boxes, T(0) the top row
+    QPushButton* SB = nullptr;         // Start
+    QPushButton* Loadb = nullptr;      // load, or empty the rows
+    QPlainTextEdit* label2 = nullptr;  // the output field
+    QLabel* lagl = nullptr;            // the status
+    QLabel* RC = nullptr;              // the repeat count
+    QLabel* Label1 = nullptr;          // "(0 means blank)"
+    QLabel* Label3 = nullptr;          // the example hint
+    QTimer* TT = nullptr;              // solve run
+    QTimer* Testt = nullptr;           // random guess
+    QTimer* SBT = nullptr;             // restart
     FramePacer* pacer_ = nullptr;
 
     friend struct WindowInspector;  // lets tests read the puzzle state

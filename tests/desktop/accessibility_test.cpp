@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "events/captions.h"
+#include "window/form.h"
 #include "window/main_window.h"
 
 namespace quodrill {
@@ -66,7 +67,7 @@ class AccessibilityTest : public QObject {
     QStringList statusAnnouncements() const {
         QStringList names;
         for (const NameChange& change : changes) {
-            if (change.object == control<QLabel>(QStringLiteral("lagl"))) {
+            if (change.object == control<QLabel>(form::lagl.name)) {
                 names << change.name;
             }
         }
@@ -112,14 +113,15 @@ class AccessibilityTest : public QObject {
         QCOMPARE(focusNames.size(), 12);
 
         for (int i = 0; i < 9; ++i) {
-            QCOMPARE(
-                accessibleText(control<QLineEdit>(QStringLiteral("T%1").arg(i)), QAccessible::Name),
-                q(captions::kRowHints[i]));
+            QCOMPARE(accessibleText(control<QLineEdit>(form::T[i].name), QAccessible::Name),
+                     q(captions::kRowHints[i]));
         }
-        QCOMPARE(accessibleText(control<QWidget>("SB"), QAccessible::Name), q(captions::kStart));
-        QCOMPARE(accessibleText(control<QWidget>("label2"), QAccessible::Name),
+        QCOMPARE(accessibleText(control<QWidget>(form::SB.name), QAccessible::Name),
+                 q(captions::kStart));
+        QCOMPARE(accessibleText(control<QWidget>(form::label2.name), QAccessible::Name),
                  QStringLiteral("Output field"));
-        for (const char* label : {"lagl", "RC", "Label1", "Label3"}) {
+        for (const char* label :
+             {form::lagl.name, form::RC.name, form::Label1.name, form::Label3.name}) {
             QCOMPARE(accessibleText(control<QLabel>(label), QAccessible::Name),
                      control<QLabel>(label)->text());
         }
@@ -128,7 +130,7 @@ class AccessibilityTest : public QObject {
     // The load button is named by the caption it shows, in both turns.
     void theLoadButtonIsNamedByItsCaption() {
         WindowOps& ops = *window;
-        auto* load = control<QPushButton>(QStringLiteral("Loadb"));
+        auto* load = control<QPushButton>(form::Loadb.name);
         QCOMPARE(accessibleText(load, QAccessible::Name), q(captions::kLoadOpen));
         ops.setLoadButtonCaption(captions::kLoadReset);
         QCOMPARE(accessibleText(load, QAccessible::Name), q(captions::kLoadReset));
@@ -140,17 +142,18 @@ class AccessibilityTest : public QObject {
         QVERIFY(!accessibleText(window.get(), QAccessible::Description).isEmpty());
         QSet<QString> rowDescriptions;
         for (int i = 0; i < 9; ++i) {
-            const QString description = accessibleText(
-                control<QLineEdit>(QStringLiteral("T%1").arg(i)), QAccessible::Description);
+            const QString description =
+                accessibleText(control<QLineEdit>(form::T[i].name), QAccessible::Description);
             QVERIFY2(description.startsWith(QStringLiteral("Row %1 ").arg(i + 1)),
                      qPrintable(description));
             rowDescriptions.insert(description);
         }
         QCOMPARE(rowDescriptions.size(), 9);
-        QVERIFY(accessibleText(control<QLineEdit>("T0"), QAccessible::Description)
+        QVERIFY(accessibleText(control<QLineEdit>(form::T[0].name), QAccessible::Description)
                     .contains(QStringLiteral("test1")));
 
-        for (const char* name : {"SB", "Loadb", "label2", "lagl", "RC"}) {
+        for (const char* name :
+             {form::SB.name, form::Loadb.name, form::label2.name, form::lagl.name, form::RC.name}) {
             const QString description =
                 accessibleText(control<QWidget>(name), QAccessible::Description);
             QVERIFY2(description.size() > 10, name);
@@ -169,7 +172,7 @@ class AccessibilityTest : public QObject {
         ops.setStatusCaption(captions::kStatusStopped);
         QCOMPARE(statusAnnouncements(),
                  QStringList({q(captions::kStatusCalculating), q(captions::kStatusStopped)}));
-        QCOMPARE(accessibleText(control<QLabel>("lagl"), QAccessible::Name),
+        QCOMPARE(accessibleText(control<QLabel>(form::lagl.name), QAccessible::Name),
                  q(captions::kStatusStopped));
     }
 
@@ -178,10 +181,10 @@ class AccessibilityTest : public QObject {
     void solvingAnnouncesCalculatingThenComplete() {
         QVERIFY2(accessibilityIsOn(),
                  "accessibility is off: run this under tests/desktop/with_accessibility_bus.sh");
-        QTest::keyClicks(control<QLineEdit>("T0"), QStringLiteral("test1"));
-        QTest::mouseClick(control<QPushButton>("SB"), Qt::LeftButton);
-        QTRY_COMPARE_WITH_TIMEOUT(control<QLabel>("lagl")->text(), q(captions::kStatusComplete),
-                                  kSolveTimeoutMs);
+        QTest::keyClicks(control<QLineEdit>(form::T[0].name), QStringLiteral("test1"));
+        QTest::mouseClick(control<QPushButton>(form::SB.name), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(control<QLabel>(form::lagl.name)->text(),
+                                  q(captions::kStatusComplete), kSolveTimeoutMs);
         QCOMPARE(statusAnnouncements(),
                  QStringList({q(captions::kStatusCalculating), q(captions::kStatusComplete)}));
     }

@@ -19,6 +19,7 @@
 
 #include "events/captions.h"
 #include "solver/puzzle_state.h"
+#include "window/form.h"
 #include "window/main_window.h"
 
 namespace quodrill {
@@ -138,13 +139,13 @@ class ScalingTest : public QObject {
 
     std::function<void(const QString&)> setterFor(QWidget* widget) {
         WindowOps& ops = *window;
-        if (widget->objectName() == QLatin1String("lagl")) {
+        if (widget->objectName() == QLatin1String(form::lagl.name)) {
             return [&ops](const QString& t) { ops.setStatusCaption(t.toStdString()); };
         }
-        if (widget->objectName() == QLatin1String("RC")) {
+        if (widget->objectName() == QLatin1String(form::RC.name)) {
             return [&ops](const QString& t) { ops.setRepeatCountCaption(t.toStdString()); };
         }
-        if (widget->objectName() == QLatin1String("Loadb")) {
+        if (widget->objectName() == QLatin1String(form::Loadb.name)) {
             return [&ops](const QString& t) { ops.setLoadButtonCaption(t.toStdString()); };
         }
         if (auto* label = qobject_cast<QLabel*>(widget)) {
@@ -168,18 +169,18 @@ class ScalingTest : public QObject {
             QTest::addRow("%s %s", name, qPrintable(text)) << QString::fromLatin1(name) << text;
         };
         for (std::string_view status : captions::kStatusCaptions) {
-            add("lagl", q(status));
+            add(form::lagl.name, q(status));
         }
-        add("RC", q(captions::kRepeatCountInitial));
-        add("RC", q(captions::RepeatCountCaption(kCounterLimit).view()));
-        add("Label1", q(captions::kBlankHint));
-        add("Label3", q(captions::kExampleHint));
-        add("SB", q(captions::kStart));
+        add(form::RC.name, q(captions::kRepeatCountInitial));
+        add(form::RC.name, q(captions::RepeatCountCaption(kCounterLimit).view()));
+        add(form::Label1.name, q(captions::kBlankHint));
+        add(form::Label3.name, q(captions::kExampleHint));
+        add(form::SB.name, q(captions::kStart));
         for (std::string_view caption : captions::kLoadButtonCaptions) {
-            add("Loadb", q(caption));
+            add(form::Loadb.name, q(caption));
         }
         for (int i = 0; i < 9; ++i) {
-            add(qPrintable(QStringLiteral("T%1").arg(i)), QStringLiteral("888888888"));
+            add(form::T[i].name, QStringLiteral("888888888"));
         }
     }
 
@@ -193,7 +194,7 @@ class ScalingTest : public QObject {
         if (QWidget* focused = QApplication::focusWidget()) {
             focused->clearFocus();
         }
-        control(QStringLiteral("RC"))->show();
+        control(QLatin1String(form::RC.name))->show();
     }
     void cleanup() { window.reset(); }
 
@@ -268,10 +269,29 @@ class ScalingTest : public QObject {
         }
     }
 
+    // The status is drawn as tall as the example hint at the bottom, whatever it says (to a device
+    // pixel, which fractional scales round either way): its captions are the longest for their
+    // width, and a font shrunk to fit them runs letters together.
+    void theStatusIsAsTallAsTheBottomCaption() {
+        const int bottom =
+            inkInWindow(control(QLatin1String(form::Label3.name)), q(captions::kExampleHint))
+                .height();
+        QVERIFY(bottom > 0);
+        for (std::string_view status : captions::kStatusCaptions) {
+            const int height =
+                inkInWindow(control(QLatin1String(form::lagl.name)), q(status)).height();
+            QVERIFY2(height >= bottom - 1,
+                     qPrintable(QStringLiteral("%1: %2 pixels tall, against %3")
+                                    .arg(q(status))
+                                    .arg(height)
+                                    .arg(bottom)));
+        }
+    }
+
     // The output field shows all nine lines of nine digits without scrolling, inside its frame.
     // (The line break after the ninth line starts an empty tenth line, which need not show.)
     void theOutputFieldShowsNineLinesWhole() {
-        auto* field = qobject_cast<QPlainTextEdit*>(control(QStringLiteral("label2")));
+        auto* field = qobject_cast<QPlainTextEdit*>(control(QLatin1String(form::label2.name)));
         QVERIFY(field != nullptr);
         QStringList lines;
         for (int r = 0; r < 9; ++r) {

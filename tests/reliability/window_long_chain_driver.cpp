@@ -16,6 +16,7 @@
 #include "tests/reliability/hard_puzzles.h"
 #include "tests/support/process_memory.h"
 #include "tests/support/window_inspector.h"
+#include "window/form.h"
 #include "window/main_window.h"
 
 int main(int argc, char** argv) {
@@ -25,7 +26,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     quodrill::MainWindow window;
     window.show();
-    auto* status = window.findChild<QLabel*>(QStringLiteral("lagl"));
+    auto* status = window.findChild<QLabel*>(QLatin1String(quodrill::form::lagl.name));
 
     quodrill::WindowOps& ops = window;
     for (int i = 0; i < 9; ++i) {
@@ -33,7 +34,7 @@ int main(int argc, char** argv) {
     }
     QElapsedTimer clock;
     clock.start();
-    window.findChild<QPushButton*>(QStringLiteral("SB"))->click();
+    window.findChild<QPushButton*>(QLatin1String(quodrill::form::SB.name))->click();
 
     const int marks[] = {100, 1000, 10000, 20000, 32767};
     std::size_t next = 0;

@@ -28,6 +28,7 @@
 #include "tests/reliability/modal_answerer.h"
 #include "tests/support/invariants.h"
 #include "tests/support/window_inspector.h"
+#include "window/form.h"
 #include "window/main_window.h"
 
 namespace quodrill::testing {
@@ -61,16 +62,16 @@ class Monkey {
         window_.show();
         for (int i = 0; i < 9; ++i) {
             rows_[static_cast<std::size_t>(i)] =
-                window_.findChild<QLineEdit*>(QStringLiteral("T%1").arg(i));
+                window_.findChild<QLineEdit*>(QLatin1String(form::T[i].name));
         }
-        start_ = window_.findChild<QPushButton*>(QStringLiteral("SB"));
-        load_ = window_.findChild<QPushButton*>(QStringLiteral("Loadb"));
-        status_ = window_.findChild<QLabel*>(QStringLiteral("lagl"));
+        start_ = window_.findChild<QPushButton*>(QLatin1String(form::SB.name));
+        load_ = window_.findChild<QPushButton*>(QLatin1String(form::Loadb.name));
+        status_ = window_.findChild<QLabel*>(QLatin1String(form::lagl.name));
         // Connected after the window's own handlers, so these run right after each of them.
-        for (const char* name : {"TT", "Testt", "SBT"}) {
+        for (const char* name : {form::TT, form::Testt, form::SBT}) {
             auto* timer = window_.findChild<QTimer*>(QLatin1String(name));
-            const CheckPoint point =
-                QByteArray(name) == "TT" ? CheckPoint::AfterSolveRun : CheckPoint::BetweenHandlers;
+            const CheckPoint point = QByteArray(name) == form::TT ? CheckPoint::AfterSolveRun
+                                                                  : CheckPoint::BetweenHandlers;
             QObject::connect(timer, &QTimer::timeout, [this, name, point] {
                 ++ticks;
                 check(std::string("the tick of ") + name, point);

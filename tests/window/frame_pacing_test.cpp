@@ -15,6 +15,7 @@
 #include "solver/random_source.h"
 #include "tests/reliability/hard_puzzles.h"
 #include "tests/window/window_controls.h"
+#include "window/form.h"
 #include "window/frame_pacer.h"
 #include "window/main_window.h"
 #include "window/rhythm.h"
@@ -65,9 +66,13 @@ class FramePacingTest : public QObject {
     W* control(const char* name) const {
         return findControl<W>(*window, name);
     }
+    template <typename W>
+    W* control(const form::Control& on) const {
+        return findControl<W>(*window, on);
+    }
     bool solverTicking() const {
-        return control<QTimer>("TT")->isActive() || control<QTimer>("Testt")->isActive() ||
-               control<QTimer>("SBT")->isActive();
+        return control<QTimer>(form::TT)->isActive() || control<QTimer>(form::Testt)->isActive() ||
+               control<QTimer>(form::SBT)->isActive();
     }
 
   private slots:
@@ -86,16 +91,16 @@ class FramePacingTest : public QObject {
             window->setRowText(i, testing::kSlowRows[static_cast<std::size_t>(i)]);
         }
         QTest::qWait(50);
-        PaintCounter field(control<QPlainTextEdit>("label2")->viewport());
-        PaintCounter repeatCount(control<QLabel>("RC"));
+        PaintCounter field(control<QPlainTextEdit>(form::label2)->viewport());
+        PaintCounter repeatCount(control<QLabel>(form::RC));
         long ticks = 0;
-        for (const char* name : {"TT", "Testt", "SBT"}) {
+        for (const char* name : {form::TT, form::Testt, form::SBT}) {
             connect(control<QTimer>(name), &QTimer::timeout, this, [&ticks] { ++ticks; });
         }
 
         QElapsedTimer clock;
         clock.start();
-        control<QPushButton>("SB")->click();
+        control<QPushButton>(form::SB)->click();
         runEventLoopFor(600);
         const qint64 elapsedMs = clock.elapsed();
         QVERIFY(solverTicking());
@@ -113,16 +118,16 @@ class FramePacingTest : public QObject {
     }
 
     void drawsTheLastGridAndCaptionOnceTheSolverStops() {
-        PaintCounter status(control<QLabel>("lagl"));
+        PaintCounter status(control<QLabel>(form::lagl));
         window->setRowText(0, "test9");  // needs guesses: many ticks
-        control<QPushButton>("SB")->click();
-        QTRY_COMPARE_WITH_TIMEOUT(control<QLabel>("lagl")->text(), q(captions::kStatusComplete),
+        control<QPushButton>(form::SB)->click();
+        QTRY_COMPARE_WITH_TIMEOUT(control<QLabel>(form::lagl)->text(), q(captions::kStatusComplete),
                                   120000);
         QVERIFY(!solverTicking());
 
         // The solved grid and the caption are drawn once the solver has stopped.
         QTRY_COMPARE_WITH_TIMEOUT(status.drawnCaption, q(captions::kStatusComplete), 5000);
-        const QStringList lines = control<QPlainTextEdit>("label2")->toPlainText().split('\n');
+        const QStringList lines = control<QPlainTextEdit>(form::label2)->toPlainText().split('\n');
         QCOMPARE(lines.size(), 10);
         for (int r = 0; r < 9; ++r) {
             QVERIFY2(lines[r].size() == 9 && !lines[r].contains(QLatin1Char('0')),
@@ -131,7 +136,7 @@ class FramePacingTest : public QObject {
     }
 
     void drawsAtOnceWhileTheSolverIsIdle() {
-        QLineEdit* box = control<QLineEdit>("T0");
+        QLineEdit* box = control<QLineEdit>(form::T[0].name);
         PaintCounter counter(box);
         QTest::keyClicks(box, QStringLiteral("1"));
         QVERIFY(!solverTicking());

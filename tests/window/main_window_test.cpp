@@ -30,6 +30,7 @@
 #include "sources/examples.h"
 #include "tests/reliability/hard_puzzles.h"
 #include "tests/window/window_controls.h"
+#include "window/form.h"
 
 namespace quodrill {
 namespace {
@@ -115,6 +116,10 @@ class MainWindowTest : public QObject {
     W* control(const char* name) const {
         return findControl<W>(*window, name);
     }
+    template <typename W>
+    W* control(const form::Control& on) const {
+        return findControl<W>(*window, on);
+    }
     QLineEdit* row(int i) const { return rowBox(*window, i); }
     QStringList rows() const { return rowTexts(*window); }
     void typeRows(const QStringList& texts) {
@@ -144,21 +149,20 @@ class MainWindowTest : public QObject {
         QCOMPARE(window->size(), QSize(254, 178));
 
         struct Expected {
-            const char* name;
+            const form::Control& control;
             QString text;
-            int left, top, width, height;
         };
         const std::vector<Expected> table = {
-            {"SB", q(captions::kStart), 2520, 480, 975, 495},
-            {"Loadb", q(captions::kLoadOpen), 2520, 1080, 975, 615},
-            {"label2", QStringLiteral("Output field\n"), 1200, 360, 1215, 1695},
-            {"lagl", q(captions::kStatusReady), 1200, 120, 2535, 255},
-            {"RC", q(captions::kRepeatCountInitial), 1200, 2160, 2535, 255},
-            {"Label1", q(captions::kBlankHint), 2520, 1800, 1335, 255},
-            {"Label3", q(captions::kExampleHint), 120, 2400, 3615, 255},
+            {form::SB, q(captions::kStart)},
+            {form::Loadb, q(captions::kLoadOpen)},
+            {form::label2, QStringLiteral("Output field\n")},
+            {form::lagl, q(captions::kStatusReady)},
+            {form::RC, q(captions::kRepeatCountInitial)},
+            {form::Label1, q(captions::kBlankHint)},
+            {form::Label3, q(captions::kExampleHint)},
         };
         for (const Expected& expected : table) {
-            QWidget* widget = control<QWidget>(expected.name);
+            QWidget* widget = control<QWidget>(expected.control);
             QString text;
             if (auto* button = qobject_cast<QPushButton*>(widget)) {
                 text = button->text();
@@ -170,11 +174,10 @@ class MainWindowTest : public QObject {
                 QVERIFY(field->isReadOnly());
             }
             QCOMPARE(text, expected.text);
-            QCOMPARE(widget->geometry(), QRect(expected.left / 15, expected.top / 15,
-                                               expected.width / 15, expected.height / 15));
-            QCOMPARE(widget->isHidden(), QByteArray(expected.name) == "RC");
+            QCOMPARE(widget->geometry(), form::pixelRect(expected.control.place));
+            QCOMPARE(widget->isHidden(), &expected.control == &form::RC);
         }
-        QCOMPARE(control<QLabel>("Label3")->text().size(), 53);
+        QCOMPARE(control<QLabel>(form::Label3)->text().size(), 53);
 
         for (int i = 0; i < 9; ++i) {
             QLineEdit* box = row(i);
@@ -186,7 +189,7 @@ class MainWindowTest : public QObject {
         }
         QCOMPARE(QApplication::focusWidget(), row(0));
 
-        for (const char* name : {"TT", "Testt", "SBT"}) {
+        for (const char* name : {form::TT, form::Testt, form::SBT}) {
             auto* timer = control<QTimer>(name);
             QVERIFY(!timer->isActive());
             QVERIFY(timer->isSingleShot());
@@ -202,8 +205,15 @@ class MainWindowTest : public QObject {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             visited << QApplication::focusWidget()->objectName();
         }
-        QCOMPARE(visited, QStringList({"T1", "T2", "T3", "T4", "T5", "T6", "T7", "T8", "SB",
-                                       "Loadb", "label2", "T0"}));
+        QStringList expected;
+        for (int i = 1; i < 9; ++i) {
+            expected << QLatin1String(form::T[i].name);
+        }
+        for (const char* name :
+             {form::SB.name, form::Loadb.name, form::label2.name, form::T[0].name}) {
+            expected << QLatin1String(name);
+        }
+        QCOMPARE(visited, expected);
     }
 
     void typingAKeywordFillsEveryRowAndATenthCharacterIsRefused() {
@@ -215,16 +225,80 @@ class MainWindowTest : public QObject {
         QCOMPARE(row(4)->text(), QStringLiteral("123456789"));
     }
 
-    void enterAndEscapeInARowPressNothing() {
+    // Return and keypad Enter press the button that has the focus, as Space does; in a row box
+    // they press nothing, nor does Escape.
+    void returnAndEnterPressOnlyTheFocusedButton() {
         typeRows(solvedRows());
-        QSignalSpy startClicks(control<QPushButton>("SB"), &QPushButton::clicked);
-        QSignalSpy loadClicks(control<QPushButton>("Loadb"), &QPushButton::clicked);
+        auto* start = control<QPushButton>(form::SB);
+        auto* load = control<QPushButton>(form::Loadb);
+        QSignalSpy startClicks(start, &QPushButton::clicked);
+        QSignalSpy loadClicks(load, &QPushButton::clicked);
         for (int key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
             QTest::keyClick(row(3), static_cast<Qt::Key>(key));
         }
         QCOMPARE(startClicks.count() + loadClicks.count(), 0);
-        QVERIFY(!control<QTimer>("TT")->isActive());
-        QVERIFY(control<QLabel>("RC")->isHidden());
+        QVERIFY(!control<QTimer>(form::TT)->isActive());
+        QVERIFY(control<QLabel>(form::RC)->isHidden());
+
+        row(8)->setFocus();
+        QTest::keyClick(row(8), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), start);
+        QTest::keyClick(start, Qt::Key_Return);
+        QCOMPARE(startClicks.count(), 1);
+        QCOMPARE(control<QLabel>(form::lagl)->text(), q(captions::kStatusCalculating));
+        QTest::keyClick(start, Qt::Key_Enter, Qt::KeypadModifier);
+        QTest::keyClick(start, Qt::Key_Space);
+        QCOMPARE(startClicks.count(), 3);
+
+        QTest::keyClick(start, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), load);
+        int dialogs = 0;
+        for (const auto& [key, modifier] : {std::pair{Qt::Key_Return, Qt::NoModifier},
+                                            std::pair{Qt::Key_Enter, Qt::KeypadModifier}}) {
+            whenShown<QFileDialog>(window.get(), [&dialogs](QFileDialog* dialog) {
+                ++dialogs;
+                dialog->reject();
+            });
+            QTest::keyClick(load, key, modifier);
+        }
+        QCOMPARE(dialogs, 2);
+        QCOMPARE(loadClicks.count(), 2);
+        QCOMPARE(startClicks.count(), 3);
+    }
+
+    // Every control that Tab reaches shows the focus on its frame, where no text cursor blinks:
+    // the rows, the buttons and the output field alike.
+    void everyControlShowsTheFocusOnItsFrame() {
+        const auto frame = [](QWidget* widget) {
+            const QImage picture = widget->grab().toImage();
+            QList<QRgb> pixels;
+            for (int y = 0; y < picture.height(); ++y) {
+                for (int x = 0; x < picture.width(); ++x) {
+                    if (x < 2 || y < 2 || x >= picture.width() - 2 || y >= picture.height() - 2) {
+                        pixels << picture.pixel(x, y);
+                    }
+                }
+            }
+            return pixels;
+        };
+        for (int step = 0; step < 12; ++step) {
+            QWidget* next = QApplication::focusWidget()->nextInFocusChain();
+            while (next->focusPolicy() != Qt::StrongFocus) {
+                next = next->nextInFocusChain();
+            }
+            const QList<QRgb> before = frame(next);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+            const QList<QRgb> after = frame(next);
+            qsizetype changed = 0;
+            for (qsizetype i = 0; i < before.size(); ++i) {
+                changed += before[i] != after[i] ? 1 : 0;
+            }
+            QVERIFY2(changed >= next->width() + next->height(),
+                     qPrintable(QStringLiteral("%1: %2 pixels of its frame change")
+                                    .arg(next->objectName())
+                                    .arg(changed)));
+        }
     }
 
     void programWritesRunTheChangeHandlerBeforeReturning() {
@@ -257,7 +331,7 @@ class MainWindowTest : public QObject {
         }
 
         typeRows(solvedRows());
-        QTest::mouseClick(control<QPushButton>("SB"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(form::SB), Qt::LeftButton);
         QCOMPARE(WindowInspector::state(*window).SetUpDone, 1);
         ops.setRowText(5, row(5)->text().toStdString());  // unchanged: no change handler
         QCOMPARE(WindowInspector::state(*window).SetUpDone, 1);
@@ -267,14 +341,14 @@ class MainWindowTest : public QObject {
 
     void startSolvesAnExampleThroughTheEventLoop() {
         QTest::keyClicks(row(0), QStringLiteral("test1"));
-        QTest::mouseClick(control<QPushButton>("SB"), Qt::LeftButton);
-        QVERIFY(control<QLabel>("RC")->isVisible());
-        QTRY_COMPARE_WITH_TIMEOUT(control<QLabel>("lagl")->text(), q(captions::kStatusComplete),
+        QTest::mouseClick(control<QPushButton>(form::SB), Qt::LeftButton);
+        QVERIFY(control<QLabel>(form::RC)->isVisible());
+        QTRY_COMPARE_WITH_TIMEOUT(control<QLabel>(form::lagl)->text(), q(captions::kStatusComplete),
                                   kSolveTimeoutMs);
 
         // The field takes the last grid when the window is next drawn, on the next turn.
         const auto fieldLines = [this] {
-            return control<QPlainTextEdit>("label2")->toPlainText().split('\n');
+            return control<QPlainTextEdit>(form::label2)->toPlainText().split('\n');
         };
         QTRY_VERIFY_WITH_TIMEOUT(isSolution(fieldLines().mid(0, 9)), 5000);
         QStringList lines = fieldLines();
@@ -286,12 +360,12 @@ class MainWindowTest : public QObject {
                 QVERIFY(givens[r][c] == QLatin1Char('0') || givens[r][c] == lines[r][c]);
             }
         }
-        for (const char* name : {"TT", "Testt", "SBT"}) {
+        for (const char* name : {form::TT, form::Testt, form::SBT}) {
             QVERIFY(!control<QTimer>(name)->isActive());
         }
     }
 
-    void anInvalidRowShowsTheMessageThenEmptiesThatRow() {
+    void anInvalidRowShowsTheMessageThenEmptiesThatRowAndTakesTheFocus() {
         QStringList texts = exampleRows(2);
         texts[4].chop(1);
         typeRows(texts);
@@ -307,7 +381,8 @@ class MainWindowTest : public QObject {
             modal = box->isModal();
             box->button(QMessageBox::Ok)->click();
         });
-        QTest::mouseClick(control<QPushButton>("SB"), Qt::LeftButton);
+        control<QPushButton>(form::SB)->setFocus();
+        QTest::keyClick(control<QPushButton>(form::SB), Qt::Key_Space);
 
         QCOMPARE(seen, QStringList({q(captions::kInputFormatPrompt), q(captions::kInputFormatTitle),
                                     texts[4]}));
@@ -316,30 +391,33 @@ class MainWindowTest : public QObject {
         QVERIFY(modal);
         texts[4].clear();
         QCOMPARE(rows(), texts);
-        QVERIFY(control<QLabel>("RC")->isVisible());
-        QVERIFY(!control<QTimer>("TT")->isActive());
+        QVERIFY(control<QLabel>(form::RC)->isVisible());
+        QVERIFY(!control<QTimer>(form::TT)->isActive());
 
         // Row 5 edited while a slow puzzle solves: the restart that the timers make on it stops
         // quietly, with no message to take the next keys and the row left as it is being typed.
+        // The row is typed again where the focus now is, once the window is active again.
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QCOMPARE(QApplication::focusWidget(), row(4));
+
         window->drawGuessesFromSeed(testing::kSlowSeed);
         QStringList slow;
         for (std::string_view text : testing::kSlowRows) {
             slow << q(text);
         }
         typeRows(slow);
-        QTest::mouseClick(control<QPushButton>("SB"), Qt::LeftButton);
-        QTRY_VERIFY(control<QLabel>("RC")->text().startsWith(q(captions::kRepeatCountPrefix)));
+        QTest::mouseClick(control<QPushButton>(form::SB), Qt::LeftButton);
+        QTRY_VERIFY(control<QLabel>(form::RC)->text().startsWith(q(captions::kRepeatCountPrefix)));
         auto boxShown = std::make_shared<bool>(false);
         whenShown<QMessageBox>(window.get(), [boxShown](QMessageBox*) { *boxShown = true; });
         QTest::mouseClick(row(4), Qt::LeftButton);
         QTest::keyClick(row(4), Qt::Key_End);
         QTest::keyClick(row(4), Qt::Key_Backspace);
-        QTRY_COMPARE(control<QLabel>("lagl")->text(), q(captions::kStatusReady));
+        QTRY_COMPARE(control<QLabel>(form::lagl)->text(), q(captions::kStatusReady));
         const auto ticking = [this] {
-            return control<QTimer>("TT")->isActive() || control<QTimer>("Testt")->isActive() ||
-                   control<QTimer>("SBT")->isActive();
+            return control<QTimer>(form::TT)->isActive() || control<QTimer>(form::Testt)->isActive() ||
+                   control<QTimer>(form::SBT)->isActive();
         };
         QTRY_VERIFY(!ticking());
         QVERIFY(!*boxShown);
@@ -350,24 +428,24 @@ class MainWindowTest : public QObject {
 
     void startPressedTwiceBeforeTheTickGivesOneRun() {
         typeRows(solvedRows({40}));
-        auto* solveTimer = control<QTimer>("TT");
+        auto* solveTimer = control<QTimer>(form::TT);
         int runs = 0;
         connect(solveTimer, &QTimer::timeout, this, [&runs] { ++runs; });
 
-        QTest::mouseClick(control<QPushButton>("SB"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(form::SB), Qt::LeftButton);
         QVERIFY(solveTimer->isActive());
-        QTest::mouseClick(control<QPushButton>("SB"), Qt::LeftButton);
-        QTRY_COMPARE(control<QLabel>("lagl")->text(), q(captions::kStatusComplete));
+        QTest::mouseClick(control<QPushButton>(form::SB), Qt::LeftButton);
+        QTRY_COMPARE(control<QLabel>(form::lagl)->text(), q(captions::kStatusComplete));
         QTest::qWait(50);
         QCOMPARE(runs, 1);
     }
 
     void timersAreOneShotAndArmingIsIdempotent() {
         typeRows(solvedRows());
-        QTest::mouseClick(control<QPushButton>("SB"), Qt::LeftButton);
-        QTRY_COMPARE(control<QLabel>("lagl")->text(), q(captions::kStatusComplete));
+        QTest::mouseClick(control<QPushButton>(form::SB), Qt::LeftButton);
+        QTRY_COMPARE(control<QLabel>(form::lagl)->text(), q(captions::kStatusComplete));
 
-        auto* solveTimer = control<QTimer>("TT");
+        auto* solveTimer = control<QTimer>(form::TT);
         int runs = 0;
         connect(solveTimer, &QTimer::timeout, this, [&runs] { ++runs; });
         WindowOps& ops = *window;
@@ -410,23 +488,23 @@ class MainWindowTest : public QObject {
             }
             static_cast<QDialog*>(dialog)->accept();  // QFileDialog's own accept checks the name
         });
-        QTest::mouseClick(control<QPushButton>("Loadb"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(form::Loadb), Qt::LeftButton);
         QCOMPARE(dialogs, 1);
         QCOMPARE(seen, QStringList({q(captions::kOpenDialogTitle),
                                     QStringLiteral("所有支持的格式(*.txt)")}));
         QStringList expected = fileRows;
         expected[0] = exampleRows(0)[0];
         QCOMPARE(rows(), expected);
-        QCOMPARE(control<QPushButton>("Loadb")->text(), q(captions::kLoadReset));
+        QCOMPARE(control<QPushButton>(form::Loadb)->text(), q(captions::kLoadReset));
 
         whenShown<QFileDialog>(window.get(), [&](QFileDialog* dialog) {
             ++dialogs;
             dialog->reject();
         });
-        QTest::mouseClick(control<QPushButton>("Loadb"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(form::Loadb), Qt::LeftButton);
         QCOMPARE(dialogs, 1);
         QCOMPARE(rows(), QStringList(9, QString()));
-        QCOMPARE(control<QPushButton>("Loadb")->text(), q(captions::kLoadOpen));
+        QCOMPARE(control<QPushButton>(form::Loadb)->text(), q(captions::kLoadOpen));
     }
 
     // The dialog lists folders without reading any file in them: not a FIFO (whose read blocks
@@ -488,7 +566,7 @@ class MainWindowTest : public QObject {
             browsed = true;
             dialog->reject();
         });
-        QTest::mouseClick(control<QPushButton>("Loadb"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(form::Loadb), Qt::LeftButton);
         stop = true;
         watchdog.join();
 
@@ -497,7 +575,7 @@ class MainWindowTest : public QObject {
         alignas(inotify_event) char events[4096];
         QVERIFY2(::read(watch, events, sizeof events) < 0, "a file in the folder was opened");
         ::close(watch);
-        QCOMPARE(control<QPushButton>("Loadb")->text(), q(captions::kLoadOpen));
+        QCOMPARE(control<QPushButton>(form::Loadb)->text(), q(captions::kLoadOpen));
     }
 };
 

@@ -27,6 +27,7 @@
 #include "sources/examples.h"
 #include "tests/support/window_inspector.h"
 #include "tests/window/window_controls.h"
+#include "window/form.h"
 #include "window/main_window.h"
 
 namespace quodrill {
@@ -65,6 +66,10 @@ class WaysInTest : public QObject {
     template <typename W>
     W* control(const char* name) const {
         return findControl<W>(*window, name);
+    }
+    template <typename W>
+    W* control(const form::Control& on) const {
+        return findControl<W>(*window, on);
     }
     QLineEdit* row(int i) const { return rowBox(*window, i); }
     QStringList rows() const { return rowTexts(*window); }
@@ -126,12 +131,12 @@ class WaysInTest : public QObject {
         row(0)->setFocus();
         QTest::keyClick(row(0), Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(rows(), puzzle);
-        QCOMPARE(control<QPushButton>("Loadb")->text(), q(captions::kLoadOpen));
+        QCOMPARE(control<QPushButton>(form::Loadb)->text(), q(captions::kLoadOpen));
 
-        QTest::mouseClick(control<QPushButton>("SB"), Qt::LeftButton);
-        QTRY_COMPARE_WITH_TIMEOUT(control<QLabel>("lagl")->text(), q(captions::kStatusComplete),
+        QTest::mouseClick(control<QPushButton>(form::SB), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(control<QLabel>(form::lagl)->text(), q(captions::kStatusComplete),
                                   kSolveTimeoutMs);
-        auto* output = control<QPlainTextEdit>("label2");
+        auto* output = control<QPlainTextEdit>(form::label2);
         QTRY_VERIFY(!output->toPlainText().contains(QLatin1Char('0')));
         output->selectAll();
         output->copy();
@@ -139,22 +144,22 @@ class WaysInTest : public QObject {
         row(8)->setFocus();
         QTest::keyClick(row(8), Qt::Key_Insert, Qt::ShiftModifier);
         QCOMPARE(rows(), solved);
-        QCOMPARE(control<QLabel>("lagl")->text(), q(captions::kStatusReady));
+        QCOMPARE(control<QLabel>(form::lagl)->text(), q(captions::kStatusReady));
         // A drop and the command line write a new puzzle as a paste does, status and all.
         QTemporaryDir folder;
         const QString file = writeFile(folder, QStringLiteral("test4.txt"), oneLine.toLatin1());
         window->setStatusCaption(captions::kStatusComplete);
         dropOnRow(0, {QUrl::fromLocalFile(file)});
-        QCOMPARE(control<QLabel>("lagl")->text(), q(captions::kStatusReady));
+        QCOMPARE(control<QLabel>(form::lagl)->text(), q(captions::kStatusReady));
         window->setStatusCaption(captions::kStatusComplete);
         applyWindowArguments(*window, {file.toStdString()}, std::cerr);
-        QCOMPARE(control<QLabel>("lagl")->text(), q(captions::kStatusReady));
+        QCOMPARE(control<QLabel>(form::lagl)->text(), q(captions::kStatusReady));
         // And so does a keyword typed into the first row.
         window->setStatusCaption(captions::kStatusComplete);
         row(0)->clear();
         QTest::keyClicks(row(0), QStringLiteral("test9"));
         QCOMPARE(rows(), exampleRows(8));
-        QCOMPARE(control<QLabel>("lagl")->text(), q(captions::kStatusReady));
+        QCOMPARE(control<QLabel>(form::lagl)->text(), q(captions::kStatusReady));
 
         // The nine-line form through the context menu, and under X11 a middle click with the
         // form drawn as a grid in the selection.
@@ -199,7 +204,7 @@ class WaysInTest : public QObject {
         dropOnRow(3, {QUrl::fromLocalFile(folder.path()), QUrl::fromLocalFile(missing),
                       QUrl::fromLocalFile(test2), QUrl::fromLocalFile(test3)});
         QCOMPARE(rows(), exampleRows(1));
-        QCOMPARE(control<QPushButton>("Loadb")->text(), q(captions::kLoadReset));
+        QCOMPARE(control<QPushButton>(form::Loadb)->text(), q(captions::kLoadReset));
 
         std::ostringstream errors;
         applyWindowArguments(*window, {missing.toStdString(), test6, test3.toStdString()}, errors);
@@ -253,10 +258,10 @@ class WaysInTest : public QObject {
         QCOMPARE(applyWindowArguments(*window, {"--seed", "7", file.toStdString()}, std::cerr),
                  std::string());
         for (int round = 1; round <= 2; ++round) {
-            QTest::mouseClick(control<QPushButton>("SB"), Qt::LeftButton);
-            QTRY_COMPARE_WITH_TIMEOUT(control<QLabel>("lagl")->text(), q(captions::kStatusComplete),
-                                      kSolveTimeoutMs);
-            QCOMPARE(control<QLabel>("RC")->text(),
+            QTest::mouseClick(control<QPushButton>(form::SB), Qt::LeftButton);
+            QTRY_COMPARE_WITH_TIMEOUT(control<QLabel>(form::lagl)->text(),
+                                      q(captions::kStatusComplete), kSolveTimeoutMs);
+            QCOMPARE(control<QLabel>(form::RC)->text(),
                      QStringLiteral("Repeated calculation : %1 times").arg(guesses));
             const PuzzleState& state = WindowInspector::state(*window);
             QString grid;

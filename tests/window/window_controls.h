@@ -8,6 +8,8 @@
 #include <QWidget>
 #include <QtGlobal>
 
+#include "window/form.h"
+
 namespace quodrill {
 
 template <typename W>
@@ -19,9 +21,14 @@ W* findControl(const QWidget& window, const char* name) {
     return found;
 }
 
+template <typename W>
+W* findControl(const QWidget& window, const form::Control& control) {
+    return findControl<W>(window, control.name);
+}
+
 // Row box T(i), i from 0 to 8.
 inline QLineEdit* rowBox(const QWidget& window, int i) {
-    return findControl<QLineEdit>(window, qPrintable(QStringLiteral("T%1").arg(i)));
+    return findControl<QLineEdit>(window, form::T[i]);
 }
 
 // The texts of the nine row boxes, top to bottom.
