@@ -9,6 +9,9 @@ namespace quodrill {
 // The text of --help.
 std::string usageText();
 
+// The text of --version: the version, the copyright and the licence.
+std::string versionText();
+
 // Runs what the arguments ask for and returns the program's exit status.
 int runCommandLine(int argc, char** argv);
 

@@ -36,29 +36,17 @@ const QtOption* findQtOption(std::string_view name) {
 
 WindowArguments parseWindowArguments(const std::vector<std::string>& arguments) {
     WindowArguments parsed;
-    bool optionsEnded = false;
+    // Qt's options come out first; the rest are read as quodrill --solve reads its own.
+    std::vector<std::string> rest;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        if (optionsEnded || argument == "-" || !argument.starts_with("-")) {
-            parsed.files.push_back(argument);
-            continue;
-        }
         if (argument == "--") {
-            optionsEnded = true;
-            continue;
+            rest.insert(rest.end(), arguments.begin() + static_cast<std::ptrdiff_t>(i),
+                        arguments.end());
+            break;
         }
-        if (argument == "--seed" || argument.starts_with("--seed=")) {
-            const bool joined = argument != "--seed";
-            if (!joined && i + 1 == arguments.size()) {
-                parsed.error = "--seed needs a number";
-                return parsed;
-            }
-            const std::string value = joined ? argument.substr(7) : arguments[++i];
-            parsed.seed = readSeed(value);
-            if (!parsed.seed) {
-                parsed.error = seedError(value);
-                return parsed;
-            }
+        if (!argument.starts_with("-")) {
+            rest.push_back(argument);
             continue;
         }
         std::string_view name = argument;
@@ -72,8 +60,8 @@ WindowArguments parseWindowArguments(const std::vector<std::string>& arguments) 
         }
         const QtOption* option = findQtOption(name);
         if (option == nullptr) {
-            parsed.error = "unknown option " + argument;
-            return parsed;
+            rest.push_back(argument);
+            continue;
         }
         if (!option->takesValue) {
             continue;
@@ -84,6 +72,12 @@ WindowArguments parseWindowArguments(const std::vector<std::string>& arguments) 
         }
         ++i;  // Qt reads the value itself
     }
+    const ParsedSolveOptions own = parseProgramOptions(rest, false);
+    parsed.error = own.error;
+    parsed.files = own.options.files;
+    parsed.seed = own.options.seed;
+    parsed.help = own.help;
+    parsed.version = own.version;
     return parsed;
 }
 

@@ -12,13 +12,15 @@ namespace quodrill {
 struct WindowArguments {
     std::vector<std::string> files;     // in the order given
     std::optional<std::uint64_t> seed;  // --seed N; none: the clock-seeded generator
+    bool help = false;                  // -h, --help
+    bool version = false;               // -V, --version
     std::string error;  // what is wrong with the arguments; empty when they are right
 };
 
-// Reads the arguments that follow the program's name. An argument that starts with "-" (but is
-// not "-" itself) before "--" is --seed N (or --seed=N, read as `quodrill --solve` reads it) or
-// one of Qt's options, with one or two dashes, followed by its value where it takes one; any
-// other is an unknown option.
+// Reads the arguments that follow the program's name: Qt's own options, with one or two dashes,
+// followed by their value where they take one, then the rest as parseProgramOptions reads them
+// without --solve (-s/--seed N, -h/--help, -V/--version and file names; the options of --solve
+// are wrong there).
 WindowArguments parseWindowArguments(const std::vector<std::string>& arguments);
 
 }  // namespace quodrill

@@ -49,14 +49,14 @@ bool loadPuzzleFile(WindowOps& window, const std::string& filename) {
 std::string loadPuzzleTextFile(WindowOps& window, const std::string& filename) {
     const FileText file = readPuzzleTextFile(filename);
     if (file.error == FileReadError::TooLarge) {
-        return filename + ": not a puzzle (" + file.error.message() + ")";
+        return filename + ": " + notAPuzzle(file.error.message());
     }
     if (!file) {
         return "cannot read " + filename + ": " + file.error.message();
     }
     const PuzzleText puzzle = parsePuzzleText(file.text);
     if (!puzzle) {
-        return filename + ": not a puzzle (" + puzzleTextRefusal(file.text, puzzle) + ")";
+        return filename + ": " + notAPuzzle(puzzleTextRefusal(file.text, puzzle));
     }
     writePuzzleRows(window, puzzle.cells);
     window.setLoadButtonCaption(captions::kLoadReset);

@@ -1,13 +1,18 @@
 #include "headless/line_reader.h"
 
 #include <limits>
-#include <string_view>
 
 namespace quodrill {
 
-namespace {}  // namespace
-
 bool LineReader::next() {
+    if (skipping_) {
+        // The rest of a line found too long, read to its end but not kept.
+        skipping_ = false;
+        input_.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+        if (input_.bad() || input_.eof()) {
+            return false;
+        }
+    }
     // Stores at most kLongestLine bytes; fails with none read at the end of the input, and with
     // kLongestLine read when the line goes on.
     input_.getline(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
@@ -17,8 +22,9 @@ bool LineReader::next() {
     }
     tooLong_ = input_.fail();
     if (tooLong_) {
+        // Said at once, before the rest of the line, which may never end, is passed over.
         input_.clear();
-        input_.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+        skipping_ = true;
         text_.clear();
     } else {
         if (!input_.eof()) {

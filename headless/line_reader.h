@@ -1,5 +1,6 @@
 // The lines of one input of `quodrill --solve`, read with memory bounded whatever the input: a
-// line too long to be a puzzle is read to its end but not kept.
+// line too long to be a puzzle is told as soon as it is, and its rest read to its end but not
+// kept.
 #pragma once
 
 #include <array>
@@ -18,7 +19,8 @@ class LineReader {
   public:
     explicit LineReader(std::istream& input) : input_(input) {}
 
-    // Reads the next line; false at the end of the input. A read error of the stream goes to
+    // Reads the next line (or, for a line found too long, as much as tells it); false at the end
+    // of the input. A read error of the stream goes to
     // the caller as the stream reports it.
     bool next();
 
@@ -33,6 +35,7 @@ class LineReader {
     std::array<char, kLongestLine + 1> buffer_{};
     std::string text_;
     bool tooLong_ = false;
+    bool skipping_ = false;  // the rest of a line too long is to be passed over
     long number_ = 0;
 };
 

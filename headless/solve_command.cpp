@@ -11,8 +11,10 @@
 #include <ostream>
 
 #include "headless/checked_output.h"
-#include "headless/line_reader.h"
+#include "headless/csv_records.h"
+#include "headless/puzzle_reader.h"
 #include "headless/puzzle_solve.h"
+#include "headless/solution_count.h"
 #include "headless/solve_options.h"
 #include "headless/solve_queue.h"
 #include "sources/puzzle_text.h"
@@ -24,15 +26,12 @@ namespace {
 struct Totals {
     long puzzles = 0;
     long solved = 0;
+    long refused = 0;  // texts that are not puzzles
     long passes = 0;
     long guesses = 0;
     long restarts = 0;
     double seconds = 0;
 };
-
-bool isBlankLine(const std::string& line) {
-    return line.find_first_not_of(" \t\r\n\f\v") == std::string::npos;
-}
 
 // "1 guess", "2 guesses".
 std::string counted(long count, const std::string& one, const std::string& many) {
@@ -48,29 +47,6 @@ std::string milliseconds(double seconds) {
 std::string figures(long passes, long guesses, long restarts, double seconds) {
     return counted(passes, "pass", "passes") + ", " + counted(guesses, "guess", "guesses") + ", " +
            counted(restarts, "restart", "restarts") + ", " + milliseconds(seconds);
-}
-
-// A line with no cell, such as a blank line or a line of a drawn grid, is no puzzle to solve.
-bool holdsNoCell(const std::string& line, const PuzzleText& read) {
-    return isBlankLine(line) || (read.cellCount == 0 && read.strayAt == std::string_view::npos);
-}
-
-// Why a line is not a puzzle.
-std::string refusal(const std::string& line, const PuzzleText& read) {
-    if (read.strayAt == std::string_view::npos) {
-        return "not 81 cells (found " + std::to_string(read.cellCount) + ")";
-    }
-    const auto byte = static_cast<unsigned char>(line[read.strayAt]);
-    std::string what;
-    if (byte >= 0x20 && byte < 0x7F) {
-        what = "'" + std::string(1, static_cast<char>(byte)) + "'";
-    } else {
-        char hex[8];
-        std::snprintf(hex, sizeof hex, "0x%02X", byte);
-        what = std::string("byte ") + hex;
-    }
-    return what + " at column " + std::to_string(read.strayAt + 1) +
-           " is not a cell (a digit, or '.' for a blank)";
 }
 
 std::string outcome(SolveEnd end, int guesses) {
@@ -118,32 +94,31 @@ class Solver {
   public:
     Solver(const SolveOptions& options, std::ostream& output, std::ostream& errors)
         : options_(options),
+          csvColumns_{options.stats, options.countSolutions},
           output_(output),
           errors_(errors),
           queue_(options.jobs.value_or(availableProcessors()), settingsOf(options),
-                 [this](const QueuedLine& line) { return report(line); }) {}
+                 [this](const QueuedLine& line) { return report(line); }) {
+        if (options_.csv) {
+            output_ << csvHeader(csvColumns_);
+        }
+    }
 
-    // Solves every puzzle of `input`, whose lines are named "<name> line N" in messages, until
+    // Solves every puzzle of `input`, named "<name> line N" by its first line in messages, until
     // its end or a failed write. A failed read comes out as the stream's exception.
     void solveLines(std::istream& input, const std::string& name) {
-        LineReader lines(input);
-        while (lines.next()) {
+        PuzzleReader puzzles(input);
+        ReadPuzzle read;
+        while (puzzles.next(read)) {
             QueuedLine line;
-            line.where = name + " line " + std::to_string(lines.number());
-            if (lines.tooLong()) {
-                line.message =
-                    "longer than " + std::to_string(kLongestLine) + " bytes, not a puzzle";
+            line.input = name;
+            line.line = read.line;
+            if (read.cells.empty()) {
+                line.message = std::move(read.reason);
             } else {
-                PuzzleText read = parsePuzzleText(lines.text());
-                if (holdsNoCell(lines.text(), read)) {
-                    continue;
-                }
-                if (read) {
-                    line.cells = std::move(read.cells);
-                    line.random = makeRandom();
-                } else {
-                    line.message = refusal(lines.text(), read);
-                }
+                line.cells = std::move(read.cells);
+                line.random = makeRandom();
+                line.countSolutions = options_.countSolutions;
             }
             if (!queue_.add(std::move(line))) {
                 return;
@@ -154,6 +129,7 @@ class Solver {
     // Says, in its place among the lines, that an input could not be read to its end.
     void reportUnreadable(const std::string& name, const std::string& why) {
         QueuedLine line;
+        line.input = name;
         line.message = "cannot read " + name + ": " + why;
         queue_.add(std::move(line));
     }
@@ -166,47 +142,68 @@ class Solver {
         if (writeFailed_) {
             return;
         }
-        if (options_.stats) {
+        if (options_.stats && !options_.csv) {
             output_ << "total: " << counted(totals_.puzzles, "puzzle", "puzzles") << ", "
                     << totals_.solved << " solved, "
-                    << figures(totals_.passes, totals_.guesses, totals_.restarts, totals_.seconds)
-                    << '\n';
+                    << figures(totals_.passes, totals_.guesses, totals_.restarts, totals_.seconds);
+            if (totals_.refused > 0) {
+                output_ << "; and "
+                        << counted(totals_.refused, "line that is not a puzzle",
+                                   "lines that are not puzzles");
+            }
+            output_ << '\n';
         }
         writeFailed_ = !flushOutput(output_, errors_);
     }
 
     // After finish.
-    bool allSolved() const { return totals_.solved == totals_.puzzles; }
+    bool allSolved() const { return totals_.solved == totals_.puzzles && totals_.refused == 0; }
     bool writeFailed() const { return writeFailed_; }
 
   private:
     // Prints what became of a line, in input order; false once a write has failed.
     bool report(const QueuedLine& line) {
-        if (line.where.empty()) {
+        if (line.line == 0) {
             errors_ << "quodrill: " << line.message << '\n';
             return true;
         }
-        ++totals_.puzzles;
+        const std::string where = line.input + " line " + std::to_string(line.line);
         if (line.cells.empty()) {
-            errors_ << "quodrill: " << line.where << ": " << line.message << '\n';
-            return true;
+            ++totals_.refused;
+            if (!options_.csv) {
+                errors_ << "quodrill: " << where << ": " << notAPuzzle(line.message) << '\n';
+                return true;
+            }
+            output_ << csvRecord(line, notAPuzzle(line.message), csvColumns_);
+            writeFailed_ = !flushOutput(output_, errors_);
+            return !writeFailed_;
         }
+        ++totals_.puzzles;
         const PuzzleSolve& solve = line.solve;
-        if (solve.end == SolveEnd::Solved) {
+        const bool solved = solve.end == SolveEnd::Solved;
+        if (solved) {
             ++totals_.solved;
+        }
+        if (options_.csv) {
+            output_ << csvRecord(line, solved ? "" : outcome(solve.end, solve.guesses),
+                                 csvColumns_);
+        } else if (solved) {
             output_ << solve.grid << '\n';
         } else {
-            errors_ << "quodrill: " << line.where << ": " << outcome(solve.end, solve.guesses)
-                    << '\n';
+            errors_ << "quodrill: " << where << ": " << outcome(solve.end, solve.guesses) << '\n';
         }
         totals_.passes += solve.passes;
         totals_.guesses += solve.guesses;
         totals_.restarts += solve.restarts;
         totals_.seconds += solve.seconds;
-        if (options_.stats) {
-            output_ << line.where << ": " << outcome(solve.end, solve.guesses) << ", "
+        if (options_.stats && !options_.csv) {
+            output_ << where << ": " << outcome(solve.end, solve.guesses) << ", "
                     << figures(solve.passes, solve.guesses, solve.restarts, solve.seconds)
-                    << chanceText(solve.chance) << '\n';
+                    << chanceText(solve.chance);
+            if (line.countSolutions) {
+                output_ << "; " << solutionsInWords(line.solutions);
+            }
+            output_ << '\n';
         }
         writeFailed_ = !flushOutput(output_, errors_);
         return !writeFailed_;
@@ -222,6 +219,7 @@ class Solver {
     }
 
     const SolveOptions& options_;
+    const CsvColumns csvColumns_;
     std::ostream& output_;
     std::ostream& errors_;
     // Written by the thread that delivers the lines: read only after finish.
@@ -266,12 +264,17 @@ int runSolveCommand(const std::vector<std::string>& arguments, std::istream& inp
         errors << "quodrill: " << parsed.error << "\nTry 'quodrill --help'.\n";
         return kUsageOrReadError;
     }
-    std::vector<std::string> files = parsed.options.files;
+    return runSolveCommand(parsed.options, input, output, errors);
+}
+
+int runSolveCommand(const SolveOptions& options, std::istream& input, std::ostream& output,
+                    std::ostream& errors) {
+    std::vector<std::string> files = options.files;
     if (files.empty()) {
         files.push_back("-");
     }
 
-    Solver solver(parsed.options, output, errors);
+    Solver solver(options, output, errors);
     bool readError = false;
     for (const std::string& file : files) {
         const std::string name = file == "-" ? "standard input" : file;

@@ -1,5 +1,5 @@
-// `quodrill --solve`: solves one puzzle a line from files or standard input, without a window,
-// and prints each solved grid as one line of 81 digits.
+// `quodrill --solve`: solves the puzzles of files or standard input (one line or nine each),
+// without a window, and prints each solved grid as one line of 81 digits, or a CSV record.
 #pragma once
 
 #include <iosfwd>
@@ -14,9 +14,16 @@ constexpr int kSomeNotSolved = 1;
 constexpr int kUsageOrReadError = 2;
 constexpr int kWriteError = 2;  // standard output refused a write: the run stops there
 
-// Runs the solver with the arguments that follow `--solve`; reads `input` for "-" or when no
-// file is named. Grids (and with --stats the figures) go to `output`, reasons to `errors`; the
-// first write to `output` that fails ends the run.
+struct SolveOptions;
+
+// Runs the solver as `options` ask; reads `input` for "-" or when no file is named. Grids (and
+// with --stats the figures), or the CSV records, go to `output`, reasons to `errors`; the first
+// write to `output` that fails ends the run.
+int runSolveCommand(const SolveOptions& options, std::istream& input, std::ostream& output,
+                    std::ostream& errors);
+
+// The same with the options read from `arguments` (as parseSolveOptions reads them); a wrong
+// option is said on `errors`.
 int runSolveCommand(const std::vector<std::string>& arguments, std::istream& input,
                     std::ostream& output, std::ostream& errors);
 

@@ -3,6 +3,8 @@
 #include <system_error>
 #include <utility>
 
+#include "headless/solution_count.h"
+
 namespace quodrill {
 
 SolveQueue::SolveQueue(int jobs, const SolveSettings& settings, Deliver deliver)
@@ -36,6 +38,9 @@ SolveQueue::~SolveQueue() {
 void SolveQueue::solve(QueuedLine& line, GuessOutcomes& outcomes) const {
     if (!line.cells.empty()) {
         line.solve = solvePuzzle(line.cells, *line.random, settings_, outcomes);
+        if (line.countSolutions) {
+            line.solutions = countSolutions(line.cells);
+        }
     }
 }
 

@@ -20,11 +20,14 @@ namespace quodrill {
 
 // One line of the input: a puzzle to solve, or a line whose message is known as it is read.
 struct QueuedLine {
-    std::string where;    // "<name> line N"; empty for a message about a whole input
+    std::string input;    // the name of the input it comes from
+    long line = 0;        // its first line; 0 for a message about a whole input
     std::string cells;    // the 81 cells of a puzzle to solve; empty for a line that is not solved
     std::string message;  // why a line is no puzzle, or what befell an input
     std::unique_ptr<RandomSource> random;  // the draws of the puzzle, made in input order
     PuzzleSolve solve;                     // the puzzle solved, once it is
+    bool countSolutions = false;           // count the puzzle's solutions too, into `solutions`
+    int solutions = 0;                     // 0, 1, 2 for two or more, or kCompletionsUnknown
 };
 
 // Lines solved by `jobs` threads and handed to `deliver` one at a time, in the order they were

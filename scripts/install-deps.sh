@@ -19,6 +19,9 @@ packages=(
     libbenchmark-dev clang libclang-rt-14-dev
     # scripts/bench.sh: whole-process timing, instruction counts, and the solver it compares with
     hyperfine valgrind qqwing
+    # scripts/parallel_check.sh: the README's recipe that spreads quodrill --solve with GNU
+    # parallel; python3 reads the CSV of quodrill --solve back in a test
+    parallel python3
     # scripts/fresh_machine_check.sh and scripts/package_fresh_check.sh: a minimal Debian 12
     debootstrap
 )

@@ -25,7 +25,7 @@ class FileReadCategory final : public std::error_category {
             case FileReadError::ShortRead:
                 return "ended before its length";
             case FileReadError::TooLarge:
-                return "larger than " + std::to_string(kLongestPuzzleText) + " bytes";
+                return tooLongForPuzzle();
         }
         return "unknown error";
     }

@@ -9,21 +9,31 @@ namespace {
 
 bool isDrawing(char ch) {
     switch (ch) {
-        case ' ':
-        case '\t':
-        case '\r':
-        case '\n':
         case '|':
         case '-':
         case '+':
         case ',':
             return true;
         default:
-            return false;
+            return isWhiteSpace(ch);
     }
 }
 
 }  // namespace
+
+bool isWhiteSpace(char ch) {
+    switch (ch) {
+        case ' ':
+        case '\t':
+        case '\n':
+        case '\r':
+        case '\f':
+        case '\v':
+            return true;
+        default:
+            return false;
+    }
+}
 
 PuzzleText parsePuzzleText(std::string_view text) {
     PuzzleText result;
@@ -59,9 +69,23 @@ std::string puzzleTextRefusal(std::string_view text, const PuzzleText& read) {
     }
     const std::string_view before = text.substr(0, read.strayAt);
     const std::size_t lineStart = before.rfind('\n') + 1;  // 0 on the first line
+    const std::string column = "column " + std::to_string(read.strayAt - lineStart + 1);
+    // A line break with something after it other than line breaks: more than one line.
+    const std::size_t lastByte = text.find_last_not_of("\r\n");
+    if (text.find('\n') >= lastByte) {
+        return std::string(what) + " at " + column + " is not a cell";
+    }
     return std::string(what) + " at line " +
-           std::to_string(std::count(before.begin(), before.end(), '\n') + 1) + ", column " +
-           std::to_string(read.strayAt - lineStart + 1) + " is not a cell";
+           std::to_string(std::count(before.begin(), before.end(), '\n') + 1) + ", " + column +
+           " is not a cell";
+}
+
+std::string tooLongForPuzzle() {
+    return "longer than " + std::to_string(kLongestPuzzleText) + " bytes";
+}
+
+std::string notAPuzzle(std::string_view reason) {
+    return "not a puzzle (" + std::string(reason) + ")";
 }
 
 }  // namespace quodrill

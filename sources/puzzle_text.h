@@ -32,14 +32,24 @@ struct PuzzleText {
     explicit operator bool() const { return strayAt == std::string_view::npos && cellCount == 81; }
 };
 
-// Reads the cells of `text` (UTF-8): "0" to "9" and "." (a blank, which becomes "0"); spaces,
-// tabs, line breaks and the grid drawing characters "|", "-", "+" and "," are passed over. Any
-// other character, or a count of cells other than 81, refuses the text: `cells` is then empty.
+// White space in puzzle text: space, tab, line feed, carriage return, form feed and vertical tab.
+bool isWhiteSpace(char ch);
+
+// Reads the cells of `text` (UTF-8): "0" to "9" and "." (a blank, which becomes "0"); white space
+// and the grid drawing characters "|", "-", "+" and "," are passed over. Any other character, or
+// a count of cells other than 81, refuses the text: `cells` is then empty.
 PuzzleText parsePuzzleText(std::string_view text);
 
 // Why `text`, which `read` refused, is not a puzzle: "80 cells, not 81", or "'x' at line 2,
 // column 5 is not a cell" (a byte outside printable ASCII as "byte 0xFF"; lines and columns
-// counted from 1, columns in bytes).
+// counted from 1, columns in bytes; the line is named only when the text holds more than one).
 std::string puzzleTextRefusal(std::string_view text, const PuzzleText& read);
+
+// Why a text too long to read is not a puzzle: "longer than 4096 bytes".
+std::string tooLongForPuzzle();
+
+// The one way every reader says that a text is not a puzzle, after its name: "not a puzzle
+// (reason)", the reason as puzzleTextRefusal or tooLongForPuzzle gives it.
+std::string notAPuzzle(std::string_view reason);
 
 }  // namespace quodrill

@@ -91,6 +91,7 @@ std::array<long, 3> figuresOf(const std::string& line) {
 class ZeroBytes : public std::streambuf {
   public:
     explicit ZeroBytes(std::size_t size) : left_(size) {}
+    std::size_t left() const { return left_; }
 
   private:
     int_type underflow() override {
@@ -101,6 +102,31 @@ class ZeroBytes : public std::streambuf {
     }
     std::array<char, 1 << 16> chunk_{};
     std::size_t left_;
+};
+
+// Standard error that notes how many bytes of the input were still to be made at its first write.
+class NotingErrors : public std::stringbuf {
+  public:
+    explicit NotingErrors(const ZeroBytes& input) : input_(input) {}
+    std::size_t leftAtFirstWrite = 0;
+
+  private:
+    std::streamsize xsputn(const char* text, std::streamsize count) override {
+        note();
+        return std::stringbuf::xsputn(text, count);
+    }
+    int_type overflow(int_type ch) override {
+        note();
+        return std::stringbuf::overflow(ch);
+    }
+    void note() {
+        if (!noted_) {
+            noted_ = true;
+            leftAtFirstWrite = input_.left();
+        }
+    }
+    const ZeroBytes& input_;
+    bool noted_ = false;
 };
 
 // The 81 digits of a grid line as a grid, to check it against the puzzle.
@@ -177,13 +203,12 @@ TEST(HeadlessSolver, GivesAReasonALineForEachPuzzleNotSolvedAndGoesOn) {
         solve({"--max-guesses", "20", "--stats", "--seed", "7", "--jobs=3"}, input);
     EXPECT_EQ(run.status, kSomeNotSolved);
     EXPECT_EQ(run.errors,
-              "quodrill: standard input line 3: not 81 cells (found 80)\n"
-              "quodrill: standard input line 4: not 81 cells (found 82)\n"
-              "quodrill: standard input line 5: 't' at column 1 is not a cell (a digit, or '.' "
-              "for a blank)\n"
+              "quodrill: standard input line 3: not a puzzle (80 cells, not 81)\n"
+              "quodrill: standard input line 4: not a puzzle (82 cells, not 81)\n"
+              "quodrill: standard input line 5: not a puzzle ('t' at column 1 is not a cell)\n"
               "quodrill: standard input line 6: refused at Start: a digit repeats in a row, "
               "column or box\n"
-              "quodrill: standard input line 8: longer than 4096 bytes, not a puzzle\n"
+              "quodrill: standard input line 8: not a puzzle (longer than 4096 bytes)\n"
               "quodrill: standard input line 9: no single guess completes it\n"
               "quodrill: standard input line 10: gave up after 20 guesses\n");
     const std::vector<std::string> lines = run.outputLines();
@@ -201,7 +226,8 @@ TEST(HeadlessSolver, GivesAReasonALineForEachPuzzleNotSolvedAndGoesOn) {
     EXPECT_TRUE(lines[4].starts_with("standard input line 10: gave up after 20 guesses, "))
         << lines[4];
     EXPECT_NE(lines[4].find(", 20 guesses, 20 restarts, "), std::string::npos) << lines[4];
-    EXPECT_TRUE(lines[5].starts_with("total: 8 puzzles, 1 solved, ")) << lines[5];
+    EXPECT_TRUE(lines[5].starts_with("total: 4 puzzles, 1 solved, ")) << lines[5];
+    EXPECT_TRUE(lines[5].ends_with(" ms; and 4 lines that are not puzzles")) << lines[5];
 
     // Solved on three threads, or in this one: the same lines in the same order, all but times.
     const std::string twice = input + "\n" + input;
@@ -218,14 +244,121 @@ TEST(HeadlessSolver, GivesAReasonALineForEachPuzzleNotSolvedAndGoesOn) {
         solve({"--jobs", "0"}).errors,
         "quodrill: --jobs takes a whole number from 1 to 256, not '0'\nTry 'quodrill --help'.\n");
 
-    // A line of 256 MiB without a line break is read to its end and never kept.
+    // A line of 256 MiB without a line break is read to its end and never kept; it is refused
+    // before its rest is read.
     ZeroBytes zeros(std::size_t{256} << 20);
     std::istream endless(&zeros);
     const long peakBefore = processMemoryKiB("VmHWM:");
-    const SolveRun huge = solve({}, endless);
+    std::ostringstream out;
+    NotingErrors noting(zeros);
+    std::ostream err(&noting);
+    const int status = runSolveCommand({"--jobs", "2"}, endless, out, err);
     EXPECT_LT(processMemoryKiB("VmHWM:") - peakBefore, 16 * 1024);
-    EXPECT_EQ(huge.errors,
-              "quodrill: standard input line 1: longer than 4096 bytes, not a puzzle\n");
+    EXPECT_EQ(status, kSomeNotSolved);
+    EXPECT_EQ(noting.str(),
+              "quodrill: standard input line 1: not a puzzle (longer than 4096 bytes)\n");
+    EXPECT_GT(noting.leftAtFirstWrite, (std::size_t{256} << 20) - (std::size_t{1} << 20));
+}
+
+// `rows` over nine lines, drawn as qqwing draws them, with a blank line after.
+template <typename RowList>
+std::string drawnOverNineLines(const RowList& rows) {
+    std::string text;
+    for (std::size_t r = 0; r < 9; ++r) {
+        if (r == 3 || r == 6) {
+            text += "-------|-------|-------\n";
+        }
+        for (std::size_t c = 0; c < 9; ++c) {
+            const char cell = rows[r][c] == '0' ? '.' : rows[r][c];
+            text += std::string(c % 3 == 0 && c > 0 ? " |" : "") + " " + cell;
+        }
+        text += "\n";
+    }
+    return text + "\n";
+}
+
+// The lines of a text cut at CR LF.
+std::vector<std::string> csvLines(const std::string& text) {
+    std::vector<std::string> lines;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t end = text.find("\r\n", at);
+        lines.push_back(text.substr(at, end - at));
+        at = end == std::string::npos ? text.size() : end + 2;
+    }
+    return lines;
+}
+
+TEST(HeadlessSolver, ReadsPuzzlesOnNineLinesAmongOneLinePuzzlesAndWritesOneRecordEach) {
+    const auto& rows = kExamplePuzzles;
+    const std::string input = oneLine(rows[0].rows) + "\n" +             // line 1
+                              "\n" + drawnOverNineLines(rows[1].rows) +  // lines 3 to 13, blank 14
+                              std::string(rows[2].rows[0]) + "\n" +      // 15: rows 1 and 2 only
+                              std::string(rows[2].rows[1]) + "\n\n" +    // 16, blank 17
+                              oneLine(rows[3].rows) + "\v\n" +           // 18
+                              std::string(rows[4].rows[0]) + "\n" +      // 19: a row, then
+                              oneLine(rows[4].rows) + "\n" +             // 20 a one-line puzzle
+                              "1,\"2\n" +                                // 21
+                              std::string(81, '0') + "\n" +              // 22: many solutions
+                              oneLine(kNoSolutionRows) + "\n" +          // 23: none
+                              oneLine(kUncountedRows) + "\n" +           // 24: not counted
+                              drawnOverNineLines(rows[5].rows).substr(0, 47);  // 25: cut short
+    const SolveRun plain = solve({"--seed", "3", "--max-guesses", "20", "--jobs", "1"}, input);
+    EXPECT_EQ(plain.status, kSomeNotSolved);
+    EXPECT_EQ(plain.errors,
+              "quodrill: standard input line 15: not a puzzle (18 cells, not 81)\n"
+              "quodrill: standard input line 19: not a puzzle (9 cells, not 81)\n"
+              "quodrill: standard input line 21: not a puzzle ('\"' at column 3 is not a cell)\n"
+              "quodrill: standard input line 22: no single guess completes it\n"
+              "quodrill: standard input line 23: no single guess completes it\n"
+              "quodrill: standard input line 24: no single guess completes it\n"
+              "quodrill: standard input line 25: not a puzzle (18 cells, not 81)\n");
+    const std::vector<std::string> grids = plain.outputLines();
+    ASSERT_EQ(grids.size(), 4u);
+    for (std::size_t p = 0; p < grids.size(); ++p) {
+        EXPECT_TRUE(keepsGivens(gridOf(grids[p]), rows[p < 2 ? p : p + 1].rows)) << p;
+    }
+
+    // One record a puzzle or text refused, in input order, on any number of threads.
+    const std::vector<std::string> asCsv = {
+        "--csv", "--seed", "3", "--max-guesses", "20", "--stats", "--count-solutions"};
+    std::vector<std::string> oneJob = asCsv;
+    oneJob.insert(oneJob.end(), {"--jobs", "1"});
+    std::vector<std::string> threeJobs = asCsv;
+    threeJobs.insert(threeJobs.end(), {"-j3"});
+    const SolveRun csv = solve(oneJob, input);
+    EXPECT_EQ(solve(threeJobs, input + "\n" + input).output,
+              solve(oneJob, input + "\n" + input).output);
+    EXPECT_EQ(csv.status, kSomeNotSolved);
+    EXPECT_EQ(csv.errors, "");
+    const std::vector<std::string> records = csvLines(csv.output);
+    ASSERT_EQ(records.size(), 12u) << csv.output;
+    EXPECT_EQ(records[0],
+              "input,line,puzzle,solution,outcome,reason,guesses,restarts,passes,chance,"
+              "solutions");
+    const std::vector<std::string> starts = {
+        "standard input,1," + oneLine(rows[0].rows) + "," + grids[0] + ",solved,,",
+        "standard input,3," + oneLine(rows[1].rows) + "," + grids[1] + ",solved,,",
+        "standard input,15,,,refused,\"not a puzzle (18 cells, not 81)\",,,,,",
+        "standard input,18," + oneLine(rows[3].rows) + "," + grids[2] + ",solved,,",
+        "standard input,19,,,refused,\"not a puzzle (9 cells, not 81)\",,,,,",
+        "standard input,20," + oneLine(rows[4].rows) + "," + grids[3] + ",solved,,",
+        "standard input,21,,,refused,\"not a puzzle ('\"\"' at column 3 is not a cell)\",,,,,",
+        "standard input,22," + std::string(81, '0') + ",,no single guess completes it,",
+        "standard input,23," + oneLine(kNoSolutionRows) +
+            ",,no single guess completes it,no single guess completes it,1,1,",
+        "standard input,24," + oneLine(kUncountedRows) + ",,no single guess completes it,",
+        "standard input,25,,,refused,\"not a puzzle (18 cells, not 81)\",,,,,",
+    };
+    for (std::size_t r = 0; r < starts.size(); ++r) {
+        EXPECT_TRUE(records[r + 1].starts_with(starts[r])) << records[r + 1];
+    }
+    // The solution counts close the records of the puzzles: one, many, none, and not known.
+    EXPECT_TRUE(records[1].ends_with(",1"));
+    EXPECT_TRUE(records[8].ends_with(",2"));
+    EXPECT_TRUE(records[9].ends_with(",0,0"));   // a chance of 0, and no solution
+    EXPECT_TRUE(records[10].ends_with(",0,0"));  // the grid a plain search could not settle
+    EXPECT_EQ(figuresOf(solve({"--stats", "--count-solutions"}, std::string(81, '0')).output)[0],
+              figuresOf(solve({"--stats"}, std::string(81, '0')).output)[0]);
 }
 
 TEST(HeadlessSolver, UsageErrorsAndUnreadableFilesExitWithTwo) {
@@ -269,7 +402,8 @@ TEST(HeadlessSolver, UsageErrorsAndUnreadableFilesExitWithTwo) {
     EXPECT_EQ(run.status, kUsageOrReadError);
     EXPECT_EQ(run.errors, "quodrill: cannot read " + missing + ": No such file or directory\n" +
                               "quodrill: cannot read " + folder.string() + ": Is a directory\n" +
-                              "quodrill: " + puzzles + " line 2: not 81 cells (found 78)\n");
+                              "quodrill: " + puzzles +
+                              " line 2: not a puzzle (78 cells, not 81)\n");
     const std::vector<std::string> lines = run.outputLines();
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_TRUE(keepsGivens(gridOf(lines[0]), kExamplePuzzles[0].rows));
@@ -290,7 +424,7 @@ TEST(HeadlessSolver, StartsNoMoreThreadsThanPuzzles) {
     });
     for (int i = 0; i < 3; ++i) {
         QueuedLine line;
-        line.where = "line " + std::to_string(i + 1);
+        line.line = i + 1;
         line.cells = oneLine(kExamplePuzzles[static_cast<std::size_t>(i)].rows);
         line.random = std::make_unique<SeededRandom>(7);
         ASSERT_TRUE(queue.add(std::move(line)));

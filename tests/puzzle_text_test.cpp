@@ -42,7 +42,7 @@ TEST(PuzzleText, AcceptsTheWaysPeopleWriteAPuzzleAndRefusesAnythingElse) {
     }
 
     for (const std::string& text : {cells, dotted, "  " + dotted + "\n", nineLines, drawn, commas,
-                                    "\t" + nineLines + "\n\n"}) {
+                                    "\t" + nineLines + "\n\n", "\f" + cells + "\v"}) {
         SCOPED_TRACE(text);
         const PuzzleText read = parsePuzzleText(text);
         EXPECT_TRUE(read);
@@ -74,6 +74,24 @@ TEST(PuzzleText, AcceptsTheWaysPeopleWriteAPuzzleAndRefusesAnythingElse) {
         EXPECT_EQ(read.cellCount, refused.cellCount);
         EXPECT_EQ(read.strayAt, refused.strayAt);
     }
+}
+
+// One wording for every reader that refuses a text: the line is named only where there are
+// several.
+TEST(PuzzleText, SaysWhyATextIsNotAPuzzle) {
+    const std::string cells = exampleCells(3);
+    for (const auto& [text, why] : std::initializer_list<std::pair<std::string, std::string>>{
+             {cells.substr(1), "80 cells, not 81"},
+             {"7", "1 cell, not 81"},
+             {cells.substr(0, 40) + "x" + cells.substr(41) + "\r\n",
+              "'x' at column 41 is not a cell"},
+             {"1\n23x", "'x' at line 2, column 3 is not a cell"},
+             {"\xFF", "byte 0xFF at column 1 is not a cell"},
+         }) {
+        EXPECT_EQ(notAPuzzle(puzzleTextRefusal(text, parsePuzzleText(text))),
+                  "not a puzzle (" + why + ")");
+    }
+    EXPECT_EQ(notAPuzzle(tooLongForPuzzle()), "not a puzzle (longer than 4096 bytes)");
 }
 
 }  // namespace

@@ -129,13 +129,13 @@ TEST_F(FileLoading, NamesGivenAtOnceLoadTheFirstThatHoldsAPuzzle) {
         {path("missing.txt"), "cannot read " + path("missing.txt") + ": No such file or directory"},
         {path("folder"), "cannot read " + path("folder") + ": not a regular file"},
         {path("fifo"), "cannot read " + path("fifo") + ": not a regular file"},
-        {huge, huge + ": not a puzzle (larger than 4096 bytes)"},
+        {huge, huge + ": not a puzzle (longer than 4096 bytes)"},
         {writeFile("short.txt", joinedRows(kExamplePuzzles[2]).substr(1) + "\n"),
          path("short.txt") + ": not a puzzle (80 cells, not 81)"},
         {writeFile("x.txt", "1\n23x"),
          path("x.txt") + ": not a puzzle ('x' at line 2, column 3 is not a cell)"},
         {writeFile("ff.txt", "\xFF"),
-         path("ff.txt") + ": not a puzzle (byte 0xFF at line 1, column 1 is not a cell)"},
+         path("ff.txt") + ": not a puzzle (byte 0xFF at column 1 is not a cell)"},
     };
     std::vector<std::string> names;
     for (const auto& [name, why] : refused) {

@@ -25,7 +25,7 @@ second=$("$program" --solve --seed 7 "$puzzles")
 errors=$( (head -n 1 "$puzzles" | cut -c 2-; tail -n 1 "$puzzles") | "$program" --solve 2>&1 >/dev/null)
 status=$?
 [ "$status" -eq 1 ] || fail "a line of 80 cells gave status $status"
-[ "$errors" = "quodrill: standard input line 1: not 81 cells (found 80)" ] ||
+[ "$errors" = "quodrill: standard input line 1: not a puzzle (80 cells, not 81)" ] ||
     fail "a line of 80 cells said: $errors"
 
 for solve in --solve ""; do
@@ -65,15 +65,26 @@ for jobs in 1 3; do
         fail "a reader that went away from $jobs jobs gave status $status and said: $(cat "$said")"
 done
 
-[ "$("$program" --version)" = "quodrill $version" ] || fail "--version said: $("$program" --version)"
+[ "$("$program" --version | head -n 1)" = "quodrill $version" ] &&
+    "$program" --version | grep -q '^License MIT' || fail "--version said: $("$program" --version)"
 "$program" --help | grep -q -- '--max-guesses N' || fail "--help does not tell --max-guesses"
+"$program" --help | awk 'length($0) > 79 { exit 1 }' || fail "--help is wider than 79 columns"
+"$program" --help | tail -n 1 | grep -q 'man quodrill' || fail "--help does not end at the manual"
 
-[ "$("$program" -h)" = "$("$program" --help)" ] || fail "-h is not --help"
+# getopt_long's conventions: short forms, abbreviations, and the options of --solve alone.
+[ "$("$program" -h)" = "$("$program" --help)" ] && [ "$("$program" --he)" = "$("$program" --help)" ] &&
+    [ "$("$program" -V)" = "$("$program" --vers)" ] || fail "-h, --he, -V or --vers"
+[ "$("$program" --sol -s7 -j2 --cs <"$puzzles")" = "$("$program" --solve --seed 7 --jobs 2 --csv <"$puzzles")" ] ||
+    fail "--sol -s7 -j2 --cs is not --solve --seed 7 --jobs 2 --csv"
+[ "$("$program" --jobs 2 test1.txt 2>&1 | head -n 1)" = "quodrill: --jobs works only with --solve" ] ||
+    fail "--jobs without --solve said: $("$program" --jobs 2 test1.txt 2>&1)"
+[ "$("$program" --s 2>&1 | head -n 1)" = "quodrill: ambiguous option --s (--solve, --seed, --stats)" ] ||
+    fail "--s said: $("$program" --s 2>&1)"
 
 message=$("$program" --foo 2>&1 >/dev/null)
 status=$?
 [ "$status" -eq 2 ] && [ "$(head -n 2 <<<"$message")" = "quodrill: unknown option --foo
-Usage: quodrill [--seed N] [FILE...]" ] || fail "--foo gave status $status and said: $message"
+Usage: quodrill [-s N] [FILE...]" ] || fail "--foo gave status $status and said: $message"
 
 # The solver, the usage, the version and a wrong option load no Qt, X or GL library.
 toolkit='(^|[/ =])lib(Qt6|X|xcb|GL)[^/ ]*\.so'
