@@ -7,6 +7,7 @@
 
 namespace quodrill {
 
+// SB_Click: the handler of the Start button SB.
 void SB_Click(PuzzleState& state, WindowOps& window);
 void ShowInputFormatError(WindowOps& window);
 

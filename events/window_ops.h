@@ -7,8 +7,12 @@
 
 namespace quodrill {
 
-// The three one-shot timers: solve run, random guess, restart.
-enum class TimerId { TT, Testt, SBT };
+// The three one-shot timers, named as the window names them.
+enum class TimerId {
+    TT,     // the solve run (TT_Timer): one run of propagation passes
+    Testt,  // the random guess after a first stall (Testt_Timer)
+    SBT,    // the restart after a second stall (SBT_Timer): Start again from the rows
+};
 constexpr int kTimerCount = 3;
 
 // All texts are UTF-8.
