@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <string_view>
 
+#include "events/solve_end.h"
+
 namespace quodrill::captions {
 
 constexpr std::string_view kWindowTitle = "Quodrill";
@@ -36,10 +38,56 @@ constexpr std::string_view kRowHints[9] = {"第一欄位", "第二欄位", "第�
                                            "第四欄位", "第五欄位", "第六欄位",
                                            "第七欄位", "第八欄位", "第九欄位"};
 
+// The status caption (lagl) of where a solve stands: a refusal leaves the rows Ready.
+constexpr std::string_view statusCaption(SolveEnd end) {
+    switch (end) {
+        case SolveEnd::Ready:
+        case SolveEnd::RowRefused:
+        case SolveEnd::DigitRepeats:
+            return kStatusReady;
+        case SolveEnd::Running:
+            return kStatusCalculating;
+        case SolveEnd::Solved:
+            return kStatusComplete;
+        case SolveEnd::GuessLimit:
+            return kStatusStopped;
+        case SolveEnd::NoGuessFinishes:
+            return kStatusNoGuessFinishes;
+    }
+    return kStatusReady;
+}
+
+namespace detail {
+
+// The status captions of every value, each once, in the order the values first give them.
+template <std::size_t Size>
+constexpr std::array<std::string_view, Size> distinctStatusCaptions(std::size_t* count = nullptr) {
+    std::array<std::string_view, Size> found{};
+    std::size_t used = 0;
+    for (int i = 0; i < kSolveEndCount; ++i) {
+        const std::string_view caption = statusCaption(static_cast<SolveEnd>(i));
+        if (std::find(found.begin(), found.begin() + used, caption) == found.begin() + used) {
+            found[used++] = caption;
+        }
+    }
+    if (count != nullptr) {
+        *count = used;
+    }
+    return found;
+}
+
+constexpr std::size_t distinctStatusCaptionCount() {
+    std::size_t count = 0;
+    distinctStatusCaptions<kSolveEndCount>(&count);
+    return count;
+}
+
+}  // namespace detail
+
 // Every caption that a control can take, so that each control can be fitted to the widest of
 // its own and named by the one it shows.
-inline constexpr std::array kStatusCaptions = {kStatusReady, kStatusCalculating, kStatusComplete,
-                                               kStatusStopped, kStatusNoGuessFinishes};
+inline constexpr std::array kStatusCaptions =
+    detail::distinctStatusCaptions<detail::distinctStatusCaptionCount()>();
 inline constexpr std::array kLoadButtonCaptions = {kLoadOpen, kLoadReset};
 
 // "Repeated calculation : " + count + " times", built in place.

@@ -8,19 +8,31 @@ namespace quodrill {
 
 void Testt_Timer(PuzzleState& state, WindowOps& window, RandomSource& random,
                  GuessOutcomes& outcomes) {
-    // With unchanged rows every cycle stalls in this same state, so when no single guess
-    // finishes it, no cycle ever will. (At the guess limit, the limit stops it.)
-    if (!outcomes.isFor(state)) {
-        outcomes.startFor(state);
-    } else if (state.GuessCount < kCounterLimit && !outcomes.someGuessFinishes()) {
-        window.setStatusCaption(captions::kStatusNoGuessFinishes);
+    const auto stop = [&window](SolveEnd end) {
+        window.showSolveEnd(end);
         window.disarmTimer(TimerId::Testt);
+    };
+    const bool atLimit = state.GuessCount >= window.guessLimit();
+    // With unchanged rows every cycle stalls in this same state, so when no single guess
+    // finishes it, no cycle ever will. That is asked from the second stall in the state on (the
+    // first guess is made regardless), and at a limit below the counter's, so that the stop gives
+    // the one reason; at the counter's own limit the limit is the reason.
+    const bool seenBefore = outcomes.isFor(state);
+    if (!seenBefore) {
+        outcomes.startFor(state);
+    }
+    if ((seenBefore || atLimit) && state.GuessCount < kCounterLimit &&
+        !outcomes.someGuessFinishes()) {
+        stop(SolveEnd::NoGuessFinishes);
+        return;
+    }
+    if (atLimit) {
+        stop(SolveEnd::GuessLimit);
         return;
     }
     const GuessOutcome outcome = makeRandomGuess(state, random);
     if (outcome == GuessOutcome::CountAtLimit) {
-        window.setStatusCaption(captions::kStatusStopped);
-        window.disarmTimer(TimerId::Testt);
+        stop(SolveEnd::GuessLimit);
         return;
     }
     window.setRepeatCountCaption(captions::RepeatCountCaption(state.GuessCount).view());

@@ -7,7 +7,7 @@
 namespace quodrill {
 
 PlainWindow::PlainWindow(PuzzleState& state, RandomSource& random, EngineHandlers engine)
-    : status(captions::kStatusReady),
+    : status(captions::statusCaption(SolveEnd::Ready)),
       repeatCount(captions::kRepeatCountInitial),
       output(captions::kOutputInitial),
       loadCaption(captions::kLoadOpen),
@@ -46,6 +46,11 @@ void PlainWindow::setRowText(int index, std::string_view text) {
 
 void PlainWindow::setStatusCaption(std::string_view text) {
     status = text;
+}
+
+void PlainWindow::showSolveEnd(SolveEnd value) {
+    end = value;
+    WindowOps::showSolveEnd(value);
 }
 
 void PlainWindow::showRepeatCountLabel() {

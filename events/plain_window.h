@@ -28,6 +28,8 @@ class PlainWindow : public WindowOps {
     std::string rowText(int index) const override;
     void setRowText(int index, std::string_view text) override;
     void setStatusCaption(std::string_view text) override;
+    void showSolveEnd(SolveEnd value) override;
+    int guessLimit() const override { return maxGuesses; }
     void showRepeatCountLabel() override;
     void setRepeatCountCaption(std::string_view text) override;
     void setOutputText(std::string_view text) override;
@@ -60,6 +62,11 @@ class PlainWindow : public WindowOps {
     bool repeatCountVisible = false;
     std::string output;
     std::string loadCaption;
+
+    // Where the solve stands, as the handlers last set it.
+    SolveEnd end = SolveEnd::Ready;
+    // The guesses after which the guess tick stops the chain.
+    int maxGuesses = kCounterLimit;
 
     // Writes of the output field (one per pass of a solve run), ticks of the restart timer and
     // input-format messages shown so far.

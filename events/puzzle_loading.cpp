@@ -34,7 +34,7 @@ void writePuzzleRows(WindowOps& window, std::string_view cells) {
     }
     // Every way a new puzzle comes in (Open, a paste, a drop, the command line) ends here: a
     // "Status : Complete" of the puzzle before must not stand over it.
-    window.setStatusCaption(captions::kStatusReady);
+    window.showSolveEnd(SolveEnd::Ready);
 }
 
 bool loadPuzzleFile(WindowOps& window, const std::string& filename) {

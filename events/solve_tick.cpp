@@ -1,6 +1,5 @@
 #include "events/solve_tick.h"
 
-#include "events/captions.h"
 #include "events/output_field.h"
 
 namespace quodrill {
@@ -20,7 +19,7 @@ class OutputFieldWriter final : public PassObserver {
 
 void showRunOutcome(const RunOutcome& outcome, WindowOps& window) {
     if (outcome.solved) {
-        window.setStatusCaption(captions::kStatusComplete);
+        window.showSolveEnd(SolveEnd::Solved);
     }
     switch (outcome.next) {
         case NextStage::Restart:

@@ -23,7 +23,7 @@ void SB_Click(PuzzleState& state, WindowOps& window) {
     }
     if (const int refused = firstInvalidRow(rows); refused >= 0) {
         // Neither "Calculating..." nor "Complete" may stand over refused rows.
-        window.setStatusCaption(captions::kStatusReady);
+        window.showSolveEnd(SolveEnd::RowRefused);
         ShowInputFormatError(window);
         window.setRowText(refused, "");
         // Emptying the row is a change of the rows, which makes the next Start validate again;
@@ -35,11 +35,11 @@ void SB_Click(PuzzleState& state, WindowOps& window) {
     if (setUpFromRows(state, rows) == SetUpOutcome::RepeatedDigit) {
         // The grid now holds the refused rows: a status left by an earlier puzzle, such as
         // "Status : Complete", must not stand over them.
-        window.setStatusCaption(captions::kStatusReady);
+        window.showSolveEnd(SolveEnd::DigitRepeats);
         ShowInputFormatError(window);
         return;
     }
-    window.setStatusCaption(captions::kStatusCalculating);
+    window.showSolveEnd(SolveEnd::Running);
     window.armTimer(TimerId::TT);
 }
 

@@ -5,6 +5,10 @@
 #include <string>
 #include <string_view>
 
+#include "events/captions.h"
+#include "events/solve_end.h"
+#include "solver/puzzle_state.h"
+
 namespace quodrill {
 
 // The three one-shot timers, named as the window names them.
@@ -37,6 +41,13 @@ class WindowOps {
     // an armed timer changes nothing. Disarming cancels a scheduled run.
     virtual void armTimer(TimerId timer) = 0;
     virtual void disarmTimer(TimerId timer) = 0;
+
+    // Where the solve stands, as the handler that decides it sets it: lagl shows its caption. A
+    // window that reports the value itself (the headless solver's) keeps it as well.
+    virtual void showSolveEnd(SolveEnd end) { setStatusCaption(captions::statusCaption(end)); }
+    // The guesses after which the guess tick stops the chain: the counter's own limit in the
+    // window, lower when --max-guesses asks for it.
+    virtual int guessLimit() const { return kCounterLimit; }
 
     // Modal message box with one OK button and the warning icon; returns once it is closed.
     virtual void showWarningMessage(std::string_view prompt, std::string_view title) = 0;

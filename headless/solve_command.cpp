@@ -73,17 +73,21 @@ std::string refusal(const std::string& line, const PuzzleText& read) {
            " is not a cell (a digit, or '.' for a blank)";
 }
 
+// What became of a puzzle, in words.
 std::string outcome(SolveEnd end, int guesses) {
     switch (end) {
         case SolveEnd::Solved:
             return "solved";
-        case SolveEnd::Refused:
+        case SolveEnd::RowRefused:
+            return "refused at Start: a row is not nine digits";
+        case SolveEnd::DigitRepeats:
             return "refused at Start: a digit repeats in a row, column or box";
         case SolveEnd::GuessLimit:
             return "gave up after " + counted(guesses, "guess", "guesses");
         case SolveEnd::NoGuessFinishes:
             return "no single guess completes it";
-        case SolveEnd::Unsolved:
+        case SolveEnd::Ready:
+        case SolveEnd::Running:
             break;
     }
     return "not solved";

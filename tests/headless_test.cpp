@@ -202,6 +202,21 @@ TEST(HeadlessSolver, GivesAReasonALineForEachPuzzleNotSolvedAndGoesOn) {
     EXPECT_NE(lines[4].find(", 20 guesses, 20 restarts, "), std::string::npos) << lines[4];
     EXPECT_TRUE(lines[5].starts_with("total: 8 puzzles, 1 solved, ")) << lines[5];
 
+    // One run, one verdict, whatever the limit: a puzzle that no single guess finishes says so,
+    // and every puzzle whose propagation stalled gets the chance, even before its first guess.
+    for (const std::string limit : {"0", "1", "2"}) {
+        const SolveRun limited = solve({"--max-guesses", limit, "--stats", "--seed", "7"},
+                                       oneLine(kNoSolutionRows) + "\n" + oneLine(kSlowRows));
+        const std::vector<std::string> ends = limited.outputLines();
+        ASSERT_EQ(ends.size(), 3u) << limited.output;
+        EXPECT_TRUE(ends[0].starts_with("standard input line 1: no single guess completes it, "))
+            << ends[0];
+        EXPECT_TRUE(ends[0].ends_with("; no single guess finishes it")) << ends[0];
+        EXPECT_TRUE(ends[1].starts_with("standard input line 2: gave up after " + limit + " gue"))
+            << ends[1];
+        EXPECT_NE(ends[1].find("; a cycle finishes it with chance "), std::string::npos) << ends[1];
+    }
+
     // Solved on three threads, or in this one: the same lines in the same order, all but times.
     const std::string twice = input + "\n" + input;
     const std::regex times(R"(\d+\.\d+ ms)");
