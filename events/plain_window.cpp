@@ -53,6 +53,10 @@ void PlainWindow::showSolveEnd(SolveEnd value) {
     WindowOps::showSolveEnd(value);
 }
 
+void PlainWindow::countSolveRun(int runPasses) {
+    passes += runPasses;
+}
+
 void PlainWindow::showRepeatCountLabel() {
     repeatCountVisible = true;
 }

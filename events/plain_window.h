@@ -29,6 +29,7 @@ class PlainWindow : public WindowOps {
     void setRowText(int index, std::string_view text) override;
     void setStatusCaption(std::string_view text) override;
     void showSolveEnd(SolveEnd value) override;
+    void countSolveRun(int runPasses) override;
     int guessLimit() const override { return maxGuesses; }
     void showRepeatCountLabel() override;
     void setRepeatCountCaption(std::string_view text) override;
@@ -68,8 +69,9 @@ class PlainWindow : public WindowOps {
     // The guesses after which the guess tick stops the chain.
     int maxGuesses = kCounterLimit;
 
-    // Writes of the output field (one per pass of a solve run), ticks of the restart timer and
-    // input-format messages shown so far.
+    // Passes of the solve runs as they report them, writes of the output field, ticks of the
+    // restart timer and input-format messages shown so far.
+    long passes = 0;
     long outputWrites = 0;
     long restarts = 0;
     int warningsShown = 0;

@@ -33,10 +33,22 @@ void showRunOutcome(const RunOutcome& outcome, WindowOps& window) {
     }
 }
 
-void TT_Timer(PuzzleState& state, WindowOps& window) {
-    OutputFieldWriter writer(window);
-    showRunOutcome(RunSolvePasses(state, writer), window);
+void solveTick(PuzzleState& state, WindowOps& window, const RunEnd* known) {
+    RunOutcome outcome;
+    if (known == nullptr) {
+        OutputFieldWriter writer(window);
+        outcome = RunSolvePasses(state, writer);
+    } else {
+        outcome = takeRunEnd(state, *known);
+        WriteOutputField(state, window);
+    }
+    window.countSolveRun(outcome.passes);
+    showRunOutcome(outcome, window);
     window.disarmTimer(TimerId::TT);
+}
+
+void TT_Timer(PuzzleState& state, WindowOps& window) {
+    solveTick(state, window, nullptr);
 }
 
 }  // namespace quodrill

@@ -45,6 +45,8 @@ class WindowOps {
     // Where the solve stands, as the handler that decides it sets it: lagl shows its caption. A
     // window that reports the value itself (the headless solver's) keeps it as well.
     virtual void showSolveEnd(SolveEnd end) { setStatusCaption(captions::statusCaption(end)); }
+    // A solve run has ended after `passes` passes; only a window that reports figures counts them.
+    virtual void countSolveRun(int /*passes*/) {}
     // The guesses after which the guess tick stops the chain: the counter's own limit in the
     // window, lower when --max-guesses asks for it.
     virtual int guessLimit() const { return kCounterLimit; }

@@ -33,7 +33,7 @@ PuzzleSolve solvePuzzle(std::string_view cells, RandomSource& random, const Solv
     solve.end = window.end;
     const GridCells grid = gridCells(state.Grid);
     solve.grid.assign(grid.begin(), grid.end());
-    solve.passes = settings.countPasses ? window.outputWrites : -1;
+    solve.passes = settings.countPasses ? window.passes : -1;
     solve.guesses = state.GuessCount;
     solve.restarts = window.restarts;
     if (settings.exactChance && outcomes.valid()) {

@@ -1,7 +1,8 @@
 // The headless solver's shortcut through repeated cycles: a solve run whose starting state was
-// seen before is not run again; its known end is put in its place, with the same passes counted,
-// the same state left and the same timers armed. Only a run from the exact same grid and
-// candidates is taken as known: the set-up state of the rows, or the stalled state with one guess.
+// seen before is not run again; the tick of the solve timer takes its known end instead, with the
+// same passes counted, the same state left and the same timers armed. Only a run from the exact
+// same grid and candidates is taken as known: the set-up state of the rows, or the stalled state
+// with one guess.
 #pragma once
 
 #include "events/plain_window.h"
@@ -13,7 +14,7 @@ namespace quodrill {
 class RunReuse {
   public:
     // Without `countPasses`, the end of a guess is found without following its run to the end,
-    // and the passes written are not those of the run.
+    // and the passes told to the window are not those of the run.
     RunReuse(GuessOutcomes& outcomes, bool countPasses)
         : outcomes_(outcomes), countPasses_(countPasses) {}
 
@@ -22,8 +23,6 @@ class RunReuse {
 
   private:
     bool replaySetUpRun(PuzzleState& state, PlainWindow& window) const;
-    bool replayGuessRun(PuzzleState& state, PlainWindow& window, int& column, int& row,
-                        int& digit) const;
 
     GuessOutcomes& outcomes_;
     bool countPasses_;
@@ -32,7 +31,7 @@ class RunReuse {
     GridArray setUpGrid_{};
     CandidateMasks setUpCandidates_{};
     PuzzleState stalled_{};
-    long setUpPasses_ = 0;
+    int setUpPasses_ = 0;
 };
 
 }  // namespace quodrill
