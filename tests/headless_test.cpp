@@ -228,6 +228,15 @@ TEST(HeadlessSolver, GivesAReasonALineForEachPuzzleNotSolvedAndGoesOn) {
               std::regex_replace(oneJob.output, times, "ms"));
     EXPECT_EQ(threeJobs.errors, oneJob.errors);
     EXPECT_EQ(threeJobs.status, oneJob.status);
+    // More lines than two threads hold at once: the reading thread waits for room, and is woken.
+    std::string many;
+    for (int i = 0; i < 30; ++i) {
+        many += examplesInput();
+    }
+    const SolveRun manyOnOne = solve({"--seed", "7", "--jobs", "1"}, many);
+    const SolveRun manyOnTwo = solve({"--seed", "7", "--jobs", "2"}, many);
+    EXPECT_EQ(manyOnTwo.status, kAllSolved);
+    EXPECT_EQ(manyOnTwo.output, manyOnOne.output);
     EXPECT_EQ(
         solve({"--jobs", "0"}).errors,
         "quodrill: --jobs takes a whole number from 1 to 256, not '0'\nTry 'quodrill --help'.\n");
