@@ -38,7 +38,8 @@ constexpr std::string_view kRowHints[9] = {"第一欄位", "第二欄位", "第�
                                            "第四欄位", "第五欄位", "第六欄位",
                                            "第七欄位", "第八欄位", "第九欄位"};
 
-// The status caption (lagl) of where a solve stands: a refusal leaves the rows Ready.
+// The status caption (lagl) of where a solve stands: a refusal leaves the rows Ready. Empty for
+// a number that is no value.
 constexpr std::string_view statusCaption(SolveEnd end) {
     switch (end) {
         case SolveEnd::Ready:
@@ -54,32 +55,39 @@ constexpr std::string_view statusCaption(SolveEnd end) {
         case SolveEnd::NoGuessFinishes:
             return kStatusNoGuessFinishes;
     }
-    return kStatusReady;
+    return {};
 }
 
 namespace detail {
 
 // The status captions of every value, each once, in the order the values first give them.
-template <std::size_t Size>
-constexpr std::array<std::string_view, Size> distinctStatusCaptions(std::size_t* count = nullptr) {
-    std::array<std::string_view, Size> found{};
-    std::size_t used = 0;
-    for (int i = 0; i < kSolveEndCount; ++i) {
-        const std::string_view caption = statusCaption(static_cast<SolveEnd>(i));
-        if (std::find(found.begin(), found.begin() + used, caption) == found.begin() + used) {
-            found[used++] = caption;
+struct StatusCaptionList {
+    std::array<std::string_view, 256> captions{};
+    std::size_t count = 0;
+};
+
+constexpr StatusCaptionList listStatusCaptions() {
+    StatusCaptionList list;
+    for (int value = 0; value < 256; ++value) {
+        const std::string_view caption = statusCaption(static_cast<SolveEnd>(value));
+        if (caption.empty()) {
+            break;
+        }
+        const auto end = list.captions.begin() + static_cast<std::ptrdiff_t>(list.count);
+        if (std::find(list.captions.begin(), end, caption) == end) {
+            list.captions[list.count++] = caption;
         }
     }
-    if (count != nullptr) {
-        *count = used;
-    }
-    return found;
+    return list;
 }
 
-constexpr std::size_t distinctStatusCaptionCount() {
-    std::size_t count = 0;
-    distinctStatusCaptions<kSolveEndCount>(&count);
-    return count;
+inline constexpr StatusCaptionList kStatusCaptionList = listStatusCaptions();
+
+template <std::size_t Count>
+constexpr std::array<std::string_view, Count> firstStatusCaptions() {
+    std::array<std::string_view, Count> captions{};
+    std::copy_n(kStatusCaptionList.captions.begin(), Count, captions.begin());
+    return captions;
 }
 
 }  // namespace detail
@@ -87,7 +95,7 @@ constexpr std::size_t distinctStatusCaptionCount() {
 // Every caption that a control can take, so that each control can be fitted to the widest of
 // its own and named by the one it shows.
 inline constexpr std::array kStatusCaptions =
-    detail::distinctStatusCaptions<detail::distinctStatusCaptionCount()>();
+    detail::firstStatusCaptions<detail::kStatusCaptionList.count>();
 inline constexpr std::array kLoadButtonCaptions = {kLoadOpen, kLoadReset};
 
 // "Repeated calculation : " + count + " times", built in place.

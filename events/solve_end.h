@@ -6,6 +6,7 @@
 
 namespace quodrill {
 
+// The values run from 0 without a gap: the list of status captions is made by walking them.
 enum class SolveEnd : std::uint8_t {
     Ready,            // nothing set up since the rows last came in
     Running,          // set up and solving: the chain of runs, guesses and restarts goes on
@@ -15,6 +16,5 @@ enum class SolveEnd : std::uint8_t {
     GuessLimit,       // the guess that was due would have passed the limit
     NoGuessFinishes,  // a cycle stalled where it had stalled before, and no single guess finishes
 };
-inline constexpr int kSolveEndCount = static_cast<int>(SolveEnd::NoGuessFinishes) + 1;
 
 }  // namespace quodrill
