@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <string_view>
 
+#include "events/solve_end.h"
+
 namespace quodrill::captions {
 
 constexpr std::string_view kWindowTitle = "Quodrill";
@@ -36,10 +38,64 @@ constexpr std::string_view kRowHints[9] = {"第一欄位", "第二欄位", "第�
                                            "第四欄位", "第五欄位", "第六欄位",
                                            "第七欄位", "第八欄位", "第九欄位"};
 
+// The status caption (lagl) of where a solve stands: a refusal leaves the rows Ready. Empty for
+// a number that is no value.
+constexpr std::string_view statusCaption(SolveEnd end) {
+    switch (end) {
+        case SolveEnd::Ready:
+        case SolveEnd::RowRefused:
+        case SolveEnd::DigitRepeats:
+            return kStatusReady;
+        case SolveEnd::Running:
+            return kStatusCalculating;
+        case SolveEnd::Solved:
+            return kStatusComplete;
+        case SolveEnd::GuessLimit:
+            return kStatusStopped;
+        case SolveEnd::NoGuessFinishes:
+            return kStatusNoGuessFinishes;
+    }
+    return {};
+}
+
+namespace detail {
+
+// The status captions of every value, each once, in the order the values first give them.
+struct StatusCaptionList {
+    std::array<std::string_view, 256> captions{};
+    std::size_t count = 0;
+};
+
+constexpr StatusCaptionList listStatusCaptions() {
+    StatusCaptionList list;
+    for (int value = 0; value < 256; ++value) {
+        const std::string_view caption = statusCaption(static_cast<SolveEnd>(value));
+        if (caption.empty()) {
+            break;
+        }
+        const auto end = list.captions.begin() + static_cast<std::ptrdiff_t>(list.count);
+        if (std::find(list.captions.begin(), end, caption) == end) {
+            list.captions[list.count++] = caption;
+        }
+    }
+    return list;
+}
+
+inline constexpr StatusCaptionList kStatusCaptionList = listStatusCaptions();
+
+template <std::size_t Count>
+constexpr std::array<std::string_view, Count> firstStatusCaptions() {
+    std::array<std::string_view, Count> captions{};
+    std::copy_n(kStatusCaptionList.captions.begin(), Count, captions.begin());
+    return captions;
+}
+
+}  // namespace detail
+
 // Every caption that a control can take, so that each control can be fitted to the widest of
 // its own and named by the one it shows.
-inline constexpr std::array kStatusCaptions = {kStatusReady, kStatusCalculating, kStatusComplete,
-                                               kStatusStopped, kStatusNoGuessFinishes};
+inline constexpr std::array kStatusCaptions =
+    detail::firstStatusCaptions<detail::kStatusCaptionList.count>();
 inline constexpr std::array kLoadButtonCaptions = {kLoadOpen, kLoadReset};
 
 // "Repeated calculation : " + count + " times", built in place.

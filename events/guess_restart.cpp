@@ -8,19 +8,31 @@ namespace quodrill {
 
 void Testt_Timer(PuzzleState& state, WindowOps& window, RandomSource& random,
                  GuessOutcomes& outcomes) {
-    // With unchanged rows every cycle stalls in this same state, so when no single guess
-    // finishes it, no cycle ever will. (At the guess limit, the limit stops it.)
-    if (!outcomes.isFor(state)) {
-        outcomes.startFor(state);
-    } else if (state.GuessCount < kCounterLimit && !outcomes.someGuessFinishes()) {
-        window.setStatusCaption(captions::kStatusNoGuessFinishes);
+    const auto stop = [&window](SolveEnd end) {
+        window.showSolveEnd(end);
         window.disarmTimer(TimerId::Testt);
+    };
+    const bool atLimit = state.GuessCount >= window.guessLimit();
+    // With unchanged rows every cycle stalls in this same state, so when no single guess
+    // finishes it, no cycle ever will. That is asked from the second stall in the state on (the
+    // first guess is made regardless), and at a limit below the counter's, so that the stop gives
+    // the one reason; at the counter's own limit the limit is the reason.
+    const bool seenBefore = outcomes.isFor(state);
+    if (!seenBefore) {
+        outcomes.startFor(state);
+    }
+    if ((seenBefore || atLimit) && state.GuessCount < kCounterLimit &&
+        !outcomes.someGuessFinishes()) {
+        stop(SolveEnd::NoGuessFinishes);
+        return;
+    }
+    if (atLimit) {
+        stop(SolveEnd::GuessLimit);
         return;
     }
     const GuessOutcome outcome = makeRandomGuess(state, random);
     if (outcome == GuessOutcome::CountAtLimit) {
-        window.setStatusCaption(captions::kStatusStopped);
-        window.disarmTimer(TimerId::Testt);
+        stop(SolveEnd::GuessLimit);
         return;
     }
     window.setRepeatCountCaption(captions::RepeatCountCaption(state.GuessCount).view());
@@ -29,10 +41,14 @@ void Testt_Timer(PuzzleState& state, WindowOps& window, RandomSource& random,
 }
 
 void SBT_Timer(PuzzleState& state, WindowOps& window) {
+    restartWithRows(state, window, nullptr);
+}
+
+void restartWithRows(PuzzleState& state, WindowOps& window, const GridArray* rowsGrid) {
     // Disarmed first so that the restart cannot run inside its own message box.
     window.disarmTimer(TimerId::SBT);
     state.SetUpDone = 0;
-    restartSetUp(state, window);
+    restartSetUp(state, window, rowsGrid);
     window.disarmTimer(TimerId::SBT);
 }
 

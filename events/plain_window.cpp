@@ -7,7 +7,7 @@
 namespace quodrill {
 
 PlainWindow::PlainWindow(PuzzleState& state, RandomSource& random, EngineHandlers engine)
-    : status(captions::kStatusReady),
+    : status(captions::statusCaption(SolveEnd::Ready)),
       repeatCount(captions::kRepeatCountInitial),
       output(captions::kOutputInitial),
       loadCaption(captions::kLoadOpen),
@@ -46,6 +46,15 @@ void PlainWindow::setRowText(int index, std::string_view text) {
 
 void PlainWindow::setStatusCaption(std::string_view text) {
     status = text;
+}
+
+void PlainWindow::showSolveEnd(SolveEnd value) {
+    end = value;
+    WindowOps::showSolveEnd(value);
+}
+
+void PlainWindow::countSolveRun(int runPasses) {
+    passes += runPasses;
 }
 
 void PlainWindow::showRepeatCountLabel() {
@@ -95,10 +104,14 @@ bool PlainWindow::nextTimer(TimerId& timer) const {
     return next.has_value();
 }
 
-void PlainWindow::tick(TimerId timer) {
+void PlainWindow::goOff(TimerId timer) {
     timers_.disarm(timer);
     ++ticks_;
     restarts += timer == TimerId::SBT ? 1 : 0;
+}
+
+void PlainWindow::tick(TimerId timer) {
+    goOff(timer);
     engine_.runTimer(timer, state_, *this, random_, guessOutcomes());
 }
 

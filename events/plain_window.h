@@ -28,6 +28,10 @@ class PlainWindow : public WindowOps {
     std::string rowText(int index) const override;
     void setRowText(int index, std::string_view text) override;
     void setStatusCaption(std::string_view text) override;
+    void showSolveEnd(SolveEnd value) override;
+    void countSolveRun(int runPasses) override;
+    int guessLimit() const override { return maxGuesses; }
+    bool showsOutputField() const override { return outputShown; }
     void showRepeatCountLabel() override;
     void setRepeatCountCaption(std::string_view text) override;
     void setOutputText(std::string_view text) override;
@@ -44,6 +48,13 @@ class PlainWindow : public WindowOps {
     bool nextTimer(TimerId& timer) const;
     // One tick of `timer`, as a one-shot timer ticks: it goes off, then its handler runs.
     void tick(TimerId timer);
+    // The same tick with `handler` run in place of the engine's (the headless solver's
+    // shortcuts), counted as any tick is.
+    template <typename Handler>
+    void tickWith(TimerId timer, Handler&& handler) {
+        goOff(timer);
+        handler();
+    }
     // Ticks the timer armed earliest; false when none is armed.
     bool runOneTick();
     // Ticks until no timer is armed or `maxTicks` have run; returns the ticks run.
@@ -61,8 +72,16 @@ class PlainWindow : public WindowOps {
     std::string output;
     std::string loadCaption;
 
-    // Writes of the output field (one per pass of a solve run), ticks of the restart timer and
-    // input-format messages shown so far.
+    // Where the solve stands, as the handlers last set it.
+    SolveEnd end = SolveEnd::Ready;
+    // The guesses after which the guess tick stops the chain.
+    int maxGuesses = kCounterLimit;
+    // Whether `output` is kept up to date; without it the grid is not rendered after every pass.
+    bool outputShown = true;
+
+    // Passes of the solve runs as they report them, writes of the output field, ticks of the
+    // restart timer and input-format messages shown so far.
+    long passes = 0;
     long outputWrites = 0;
     long restarts = 0;
     int warningsShown = 0;
@@ -71,6 +90,8 @@ class PlainWindow : public WindowOps {
     GuessOutcomes& guessOutcomes();
 
   private:
+    void goOff(TimerId timer);
+
     PuzzleState& state_;
     RandomSource& random_;
     EngineHandlers engine_;

@@ -33,6 +33,8 @@ void writePuzzleRows(WindowOps& window, std::string_view cells) {
             window.setRowText(r - 1, window.rowText(r - 1) + next);
         }
     }
+    // Every way a new puzzle comes in (Open, a paste, a drop, the command line, a keyword) ends
+    // here: a "Status : Complete" of the puzzle before must not stand over it.
     showNewPuzzle(window);
 }
 

@@ -25,7 +25,7 @@ void T_Change(PuzzleState& state, WindowOps& window, int /*index*/) {
 }
 
 void showNewPuzzle(WindowOps& window) {
-    window.setStatusCaption(captions::kStatusReady);
+    window.showSolveEnd(SolveEnd::Ready);
 }
 
 }  // namespace quodrill

@@ -1,6 +1,5 @@
 #include "events/solve_tick.h"
 
-#include "events/captions.h"
 #include "events/output_field.h"
 
 namespace quodrill {
@@ -20,7 +19,7 @@ class OutputFieldWriter final : public PassObserver {
 
 void showRunOutcome(const RunOutcome& outcome, WindowOps& window) {
     if (outcome.solved) {
-        window.setStatusCaption(captions::kStatusComplete);
+        window.showSolveEnd(SolveEnd::Solved);
     }
     switch (outcome.next) {
         case NextStage::Restart:
@@ -34,10 +33,22 @@ void showRunOutcome(const RunOutcome& outcome, WindowOps& window) {
     }
 }
 
-void TT_Timer(PuzzleState& state, WindowOps& window) {
-    OutputFieldWriter writer(window);
-    showRunOutcome(RunSolvePasses(state, writer), window);
+void solveTick(PuzzleState& state, WindowOps& window, const RunEnd* known) {
+    RunOutcome outcome;
+    if (known == nullptr) {
+        OutputFieldWriter writer(window);
+        outcome = RunSolvePasses(state, writer);
+    } else {
+        outcome = takeRunEnd(state, *known);
+        WriteOutputField(state, window);
+    }
+    window.countSolveRun(outcome.passes);
+    showRunOutcome(outcome, window);
     window.disarmTimer(TimerId::TT);
+}
+
+void TT_Timer(PuzzleState& state, WindowOps& window) {
+    solveTick(state, window, nullptr);
 }
 
 }  // namespace quodrill

@@ -17,28 +17,23 @@ enum class StartedBy { Person, Restart };
 // takes the keys they type and no row they are typing is emptied; the next Start checks the rows
 // as they leave them.
 void stopQuietly(PuzzleState& state, WindowOps& window) {
-    window.setStatusCaption(captions::kStatusReady);
+    window.showSolveEnd(SolveEnd::Ready);
     state.SetUpDone = 0;
 }
 
-void start(PuzzleState& state, WindowOps& window, StartedBy by) {
-    if (state.SetUpDone != 0) {
-        window.armTimer(TimerId::TT);
-        return;
-    }
-    window.showRepeatCountLabel();
-    state.SetUpDone = 1;
-
+// Reads and checks the rows and sets up from them; false when they are refused.
+bool setUpFromRowBoxes(PuzzleState& state, WindowOps& window, StartedBy by) {
     RowTexts rows;
     for (int i = 0; i < 9; ++i) {
         rows[static_cast<std::size_t>(i)] = window.rowText(i);
     }
     if (const int refused = firstInvalidRow(rows); refused >= 0) {
         if (by == StartedBy::Restart) {
-            return stopQuietly(state, window);
+            stopQuietly(state, window);
+            return false;
         }
         // Neither "Calculating..." nor "Complete" may stand over refused rows.
-        window.setStatusCaption(captions::kStatusReady);
+        window.showSolveEnd(SolveEnd::RowRefused);
         ShowInputFormatError(window);
         window.setRowText(refused, "");
         window.focusRow(refused);  // where the row is typed again
@@ -46,30 +41,48 @@ void start(PuzzleState& state, WindowOps& window, StartedBy by) {
         // a row that was empty already does not change, so forget the set-up here as the change
         // handler would, or Start would resume on a grid nobody typed.
         forgetSetUp(state);
-        return;
+        return false;
     }
     if (setUpFromRows(state, rows) == SetUpOutcome::RepeatedDigit) {
         if (by == StartedBy::Restart) {
-            return stopQuietly(state, window);
+            stopQuietly(state, window);
+            return false;
         }
         // The grid now holds the refused rows: a status left by an earlier puzzle, such as
         // "Status : Complete", must not stand over them.
-        window.setStatusCaption(captions::kStatusReady);
+        window.showSolveEnd(SolveEnd::DigitRepeats);
         ShowInputFormatError(window);
+        return false;
+    }
+    return true;
+}
+
+void start(PuzzleState& state, WindowOps& window, StartedBy by, const GridArray* rowsGrid) {
+    if (state.SetUpDone != 0) {
+        window.armTimer(TimerId::TT);
         return;
     }
-    window.setStatusCaption(captions::kStatusCalculating);
+    window.showRepeatCountLabel();
+    state.SetUpDone = 1;
+
+    if (rowsGrid != nullptr) {
+        state.Grid = *rowsGrid;  // the rows passed before and are unchanged
+        finishSetUp(state);
+    } else if (!setUpFromRowBoxes(state, window, by)) {
+        return;
+    }
+    window.showSolveEnd(SolveEnd::Running);
     window.armTimer(TimerId::TT);
 }
 
 }  // namespace
 
 void SB_Click(PuzzleState& state, WindowOps& window) {
-    start(state, window, StartedBy::Person);
+    start(state, window, StartedBy::Person, nullptr);
 }
 
-void restartSetUp(PuzzleState& state, WindowOps& window) {
-    start(state, window, StartedBy::Restart);
+void restartSetUp(PuzzleState& state, WindowOps& window, const GridArray* rowsGrid) {
+    start(state, window, StartedBy::Restart, rowsGrid);
 }
 
 }  // namespace quodrill

@@ -7,11 +7,14 @@
 
 namespace quodrill {
 
+// SB_Click: the handler of the Start button SB.
 void SB_Click(PuzzleState& state, WindowOps& window);
-// Start as the restart of the chain of timers makes it. Rows that pass are set up as SB_Click
-// sets them up; rows that no longer pass stop solving quietly: no message, no row emptied, the
-// Ready status, nothing armed, and the next Start checks them again.
-void restartSetUp(PuzzleState& state, WindowOps& window);
+// Start as the restart of the chain of timers makes it. With `rowsGrid`, the grid that the rows
+// gave when they last passed, for rows known to be unchanged since (the headless solver's
+// restarts): they are not read and checked again. Without it the rows are read: rows that pass
+// are set up as SB_Click sets them up; rows that no longer pass stop solving quietly: no message,
+// no row emptied, the Ready status, nothing armed, and the next Start checks them again.
+void restartSetUp(PuzzleState& state, WindowOps& window, const GridArray* rowsGrid);
 void ShowInputFormatError(WindowOps& window);
 
 }  // namespace quodrill

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "headless/end_words.h"
 #include "solver/completions.h"
 
 namespace quodrill {
@@ -61,7 +62,7 @@ std::string csvRecord(const QueuedLine& line, std::string_view reason, const Csv
     const PuzzleSolve& solve = line.solve;
     appendField(record, line.cells);
     appendField(record, solved && solve.end == SolveEnd::Solved ? solve.grid : "");
-    appendField(record, solved ? csvOutcome(solve.end) : "refused");
+    appendField(record, solved ? endWords(solve.end).word : "refused");
     appendField(record, reason);
     // A text that is not a puzzle has no figures.
     const auto figure = [&](long value) { return solved ? std::to_string(value) : std::string(); };
@@ -77,22 +78,6 @@ std::string csvRecord(const QueuedLine& line, std::string_view reason, const Csv
     }
     record.pop_back();  // the comma after the last field
     return record + std::string(kRecordEnd);
-}
-
-std::string_view csvOutcome(SolveEnd end) {
-    switch (end) {
-        case SolveEnd::Solved:
-            return "solved";
-        case SolveEnd::Refused:
-            return "refused";
-        case SolveEnd::NoGuessFinishes:
-            return "no single guess completes it";
-        case SolveEnd::GuessLimit:
-            return "gave up";
-        case SolveEnd::Unsolved:
-            break;
-    }
-    return "not solved";
 }
 
 }  // namespace quodrill

@@ -24,7 +24,4 @@ std::string csvHeader(const CsvColumns& columns);
 // solved, or of a text that is not a puzzle (empty for a puzzle solved).
 std::string csvRecord(const QueuedLine& line, std::string_view reason, const CsvColumns& columns);
 
-// The outcome column: "solved", "refused", "no single guess completes it", "gave up".
-std::string_view csvOutcome(SolveEnd end);
-
 }  // namespace quodrill

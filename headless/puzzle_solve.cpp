@@ -6,60 +6,37 @@
 #include "events/plain_window.h"
 #include "events/puzzle_loading.h"
 #include "headless/run_reuse.h"
-#include "solver/grid_check.h"
 
 namespace quodrill {
-
-namespace {
-
-// How the chain ended, read from the state it left.
-SolveEnd endOf(const PuzzleState& state, bool stoppedAtLimit, GuessOutcomes& outcomes) {
-    if (state.SolvedFlag == 1) {
-        return SolveEnd::Solved;
-    }
-    if (stoppedAtLimit) {
-        return SolveEnd::GuessLimit;
-    }
-    if (outcomes.isFor(state) && !outcomes.someGuessFinishes()) {
-        return SolveEnd::NoGuessFinishes;
-    }
-    // Start refuses nothing but a grid that repeats a digit (the rows are written from 81 cells),
-    // and then sets nothing up.
-    return gridRepeatsDigit(state.Grid) && state.StallCount == 0 ? SolveEnd::Refused
-                                                                 : SolveEnd::Unsolved;
-}
-
-}  // namespace
 
 PuzzleSolve solvePuzzle(std::string_view cells, RandomSource& random, const SolveSettings& settings,
                         GuessOutcomes& outcomes) {
     const auto begin = std::chrono::steady_clock::now();
     PuzzleState state;
     PlainWindow window(state, random, settings.engine, outcomes);
+    window.maxGuesses = settings.maxGuesses;
+    window.outputShown = false;  // only the grid at the end is printed
     outcomes.forget();
     writePuzzleRows(window, cells);
     window.pressStart();
 
     RunReuse reuse(outcomes, settings.countPasses);
-    bool stoppedAtLimit = false;
     TimerId timer = TimerId::TT;
     while (window.nextTimer(timer)) {
-        if (timer == TimerId::Testt && state.GuessCount >= settings.maxGuesses) {
-            stoppedAtLimit = true;
-            break;
-        }
         if (timer == TimerId::TT && settings.reuseRuns) {
             reuse.solveTick(state, window);
+        } else if (timer == TimerId::SBT && settings.reuseRuns) {
+            reuse.restartTick(state, window);
         } else {
             window.tick(timer);
         }
     }
 
     PuzzleSolve solve;
-    solve.end = endOf(state, stoppedAtLimit, outcomes);
+    solve.end = window.end;
     const GridCells grid = gridCells(state.Grid);
     solve.grid.assign(grid.begin(), grid.end());
-    solve.passes = settings.countPasses ? window.outputWrites : -1;
+    solve.passes = settings.countPasses ? window.passes : -1;
     solve.guesses = state.GuessCount;
     solve.restarts = window.restarts;
     if (settings.exactChance && outcomes.valid()) {

@@ -8,22 +8,15 @@
 #include <string_view>
 
 #include "events/engine_handlers.h"
+#include "events/solve_end.h"
 #include "solver/guess_outcomes.h"
 #include "solver/puzzle_state.h"
 #include "solver/random_source.h"
 
 namespace quodrill {
 
-enum class SolveEnd {
-    Solved,           // "Status : Complete"
-    Refused,          // Start showed the input-format message: a digit repeats
-    GuessLimit,       // the next guess would have passed the limit
-    NoGuessFinishes,  // a cycle stalled where it had stalled before, and no single guess finishes
-    Unsolved,         // the chain ended some other way
-};
-
 struct SolveSettings {
-    int maxGuesses = kCounterLimit;  // stop before a guess beyond this (0 to 32767)
+    int maxGuesses = kCounterLimit;  // the guess tick stops before a guess beyond this (0 to 32767)
     // A run from a state seen before takes its known end instead of running again; the passes,
     // guesses, restarts, grid and draws are those of the plain chain.
     bool reuseRuns = true;
@@ -36,9 +29,9 @@ struct SolveSettings {
 };
 
 struct PuzzleSolve {
-    SolveEnd end = SolveEnd::Unsolved;
-    std::string grid;  // 81 digits, row after row, "0" for a cell left blank
-    long passes = 0;   // -1 when not counted
+    SolveEnd end = SolveEnd::Ready;  // as the handlers left it when the chain ended
+    std::string grid;                // 81 digits, row after row, "0" for a cell left blank
+    long passes = 0;                 // -1 when not counted
     int guesses = 0;
     long restarts = 0;
     double seconds = 0;

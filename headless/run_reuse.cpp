@@ -1,19 +1,16 @@
 #include "headless/run_reuse.h"
 
-#include "events/output_field.h"
+#include "events/guess_restart.h"
 #include "events/solve_tick.h"
 
 namespace quodrill {
 
 namespace {
 
-// What the tick of the solve timer shows after a run of `passes` passes that left `state`.
-void showKnownRun(PuzzleState& state, PlainWindow& window, long passes) {
-    window.disarmTimer(TimerId::TT);  // the one-shot timer goes off as it ticks
-    WriteOutputField(state, window);  // the text of the last pass
-    window.outputWrites += passes - 1;
-    showRunOutcome(runOutcome(state), window);
+// The tick of the solve timer with the run's end known: the timer goes off as it ticks.
+void tickKnownRun(PuzzleState& state, PlainWindow& window, const RunEnd& end) {
     window.disarmTimer(TimerId::TT);
+    solveTick(state, window, &end);
 }
 
 }  // namespace
@@ -22,12 +19,12 @@ bool RunReuse::replaySetUpRun(PuzzleState& state, PlainWindow& window) const {
     if (!setUpRunKnown_ || state.Grid != setUpGrid_ || state.Candidates != setUpCandidates_) {
         return false;
     }
-    state.Grid = stalled_.Grid;
-    state.Candidates = stalled_.Candidates;
-    state.CandidateSnapshot = stalled_.CandidateSnapshot;
-    state.SolvedFlag = 0;
-    increaseCounter(state.StallCount);
-    showKnownRun(state, window, setUpPasses_);
+    RunEnd end;
+    end.passes = setUpPasses_;
+    end.grid = &stalled_.Grid;
+    end.candidates = &stalled_.Candidates;
+    end.snapshot = &stalled_.CandidateSnapshot;
+    tickKnownRun(state, window, end);
     return true;
 }
 
@@ -43,34 +40,43 @@ void RunReuse::solveTick(PuzzleState& state, PlainWindow& window) {
         const PairOutcome* known = countPasses_ ? outcomes_.known(column, row, digit)
                                                 : &outcomes_.outcomeOf(column, row, digit);
         if (known != nullptr && (known->passesKnown || !countPasses_)) {
-            // A guess that stalls leaves a state that the restart's set-up overwrites whole: the
-            // grid from the rows, and the candidates of every blank cell.
-            if (known->result == GuessResult::Finishes) {
-                state.Grid = outcomes_.solution(known->solution);
-                state.SolvedFlag = 1;
-            } else {
-                state.SolvedFlag = 0;
-                increaseCounter(state.StallCount);
+            RunEnd end;
+            end.solved = known->result == GuessResult::Finishes;
+            end.passes = known->passes;
+            if (end.solved) {
+                end.grid = &outcomes_.solution(known->solution);
             }
-            showKnownRun(state, window, known->passes);
+            tickKnownRun(state, window, end);
             return;
         }
     }
 
     const GridArray grid = state.Grid;
     const CandidateMasks candidates = state.Candidates;
-    const long before = window.outputWrites;
+    const long before = window.passes;
     window.tick(TimerId::TT);
-    const long passes = window.outputWrites - before;
+    const auto passes = static_cast<int>(window.passes - before);
     if (afterGuess) {
-        outcomes_.record(column, row, digit, state.SolvedFlag == 1, static_cast<int>(passes),
-                         state.Grid);
+        outcomes_.record(column, row, digit, state.SolvedFlag == 1, passes, state.Grid);
     } else if (!setUpRunKnown_ && state.SolvedFlag == 0) {
         setUpRunKnown_ = true;
         setUpGrid_ = grid;
         setUpCandidates_ = candidates;
         stalled_ = state;
         setUpPasses_ = passes;
+    }
+}
+
+void RunReuse::restartTick(PuzzleState& state, PlainWindow& window) {
+    if (rowsKnown_ && window.rows == rows_) {
+        window.tickWith(TimerId::SBT, [&] { restartWithRows(state, window, &rowsGrid_); });
+        return;
+    }
+    window.tick(TimerId::SBT);
+    rowsKnown_ = window.end == SolveEnd::Running;  // the set-up passed: Grid holds the rows
+    if (rowsKnown_) {
+        rows_ = window.rows;
+        rowsGrid_ = state.Grid;
     }
 }
 

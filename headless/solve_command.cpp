@@ -12,6 +12,7 @@
 
 #include "headless/checked_output.h"
 #include "headless/csv_records.h"
+#include "headless/end_words.h"
 #include "headless/puzzle_reader.h"
 #include "headless/puzzle_solve.h"
 #include "headless/solution_count.h"
@@ -49,20 +50,11 @@ std::string figures(long passes, long guesses, long restarts, double seconds) {
            counted(restarts, "restart", "restarts") + ", " + milliseconds(seconds);
 }
 
+// What became of a puzzle, in words.
 std::string outcome(SolveEnd end, int guesses) {
-    switch (end) {
-        case SolveEnd::Solved:
-            return "solved";
-        case SolveEnd::Refused:
-            return "refused at Start: a digit repeats in a row, column or box";
-        case SolveEnd::GuessLimit:
-            return "gave up after " + counted(guesses, "guess", "guesses");
-        case SolveEnd::NoGuessFinishes:
-            return "no single guess completes it";
-        case SolveEnd::Unsolved:
-            break;
-    }
-    return "not solved";
+    const std::string phrase(endWords(end).phrase);
+    return end == SolveEnd::GuessLimit ? phrase + " " + counted(guesses, "guess", "guesses")
+                                       : phrase;
 }
 
 // What one cycle's guess does, for a puzzle that stalled: "; a cycle finishes it with chance

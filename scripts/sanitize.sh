@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds the whole test suite with AddressSanitizer and UndefinedBehaviorSanitizer (clang) into
-# its own folder and runs it; the first report of either sanitizer fails the run.
-# Usage: bash scripts/sanitize.sh [build folder, default build-sanitize]
+# its own folder and runs it; then the headless solver's tests, whose --jobs run on threads,
+# with ThreadSanitizer in a folder of their own. The first report of any sanitizer fails the run.
+# Usage: bash scripts/sanitize.sh [build folder, default build-sanitize; ThreadSanitizer's gets
+# "-thread" after it]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir="${1:-build-sanitize}"
@@ -24,3 +26,15 @@ export ASAN_OPTIONS="halt_on_error=1:abort_on_error=1:detect_leaks=1:detect_stac
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan-system-libraries.supp:print_suppressions=0"
 ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)"
+
+# ThreadSanitizer cannot share a build with AddressSanitizer. Only the headless solver starts
+# threads, so only its tests are built, without the window.
+thread_dir="${build_dir}-thread"
+thread_flags="-O1 -g -fsanitize=thread -fno-omit-frame-pointer"
+CC=clang CXX=clang++ cmake -S . -B "$thread_dir" -DCMAKE_BUILD_TYPE=Debug \
+    -DCMAKE_CXX_FLAGS="$thread_flags" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=thread" \
+    -DQUODRILL_WITH_WINDOW=OFF -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON \
+    -DQUODRILL_STATIC_CXX_RUNTIME=OFF >/dev/null
+cmake --build "$thread_dir" -j "$(nproc)" --target quodrill_headless_tests
+export TSAN_OPTIONS="halt_on_error=1:abort_on_error=1:second_deadlock_stack=1"
+ctest --test-dir "$thread_dir" --output-on-failure -j "$(nproc)" -R '^HeadlessSolver\.'

@@ -4,6 +4,39 @@
 
 namespace quodrill {
 
+namespace {
+
+// The cell draw: a column and a row of 1 to 9, drawn again until the cell is blank, so that every
+// blank cell is as likely as every other.
+void drawBlankCell(const GridArray& grid, RandomSource& random, int& column, int& row) {
+    do {
+        column = drawOneToNine(random);
+        row = drawOneToNine(random);
+    } while (!isBlank(grid[column][row]));
+}
+
+// The digit draw: a digit of 1 to 9, drawn again until it is one of `candidates` (not empty), so
+// that every candidate is as likely as every other.
+int drawCandidate(DigitMask candidates, RandomSource& random) {
+    int digit = 0;
+    do {
+        digit = drawOneToNine(random);
+    } while ((candidates & digitBit(digit)) == 0);
+    return digit;
+}
+
+int blankCellCount(const GridArray& grid) {
+    int blanks = 0;
+    for (int c = kFirst; c <= kLast; ++c) {
+        for (int r = kFirst; r <= kLast; ++r) {
+            blanks += isBlank(grid[c][r]) ? 1 : 0;
+        }
+    }
+    return blanks;
+}
+
+}  // namespace
+
 GuessOutcome makeRandomGuess(PuzzleState& state, RandomSource& random) {
     if (!increaseCounter(state.GuessCount)) {
         return GuessOutcome::CountAtLimit;
@@ -13,10 +46,7 @@ GuessOutcome makeRandomGuess(PuzzleState& state, RandomSource& random) {
     }
     int column = 0;
     int row = 0;
-    do {
-        column = drawOneToNine(random);
-        row = drawOneToNine(random);
-    } while (!isBlank(state.Grid[column][row]));
+    drawBlankCell(state.Grid, random, column, row);
 
     random.reseedFromClock();
 
@@ -24,12 +54,19 @@ GuessOutcome makeRandomGuess(PuzzleState& state, RandomSource& random) {
     if (candidates == 0) {
         return GuessOutcome::NothingToPlace;
     }
-    int digit = 0;
-    do {
-        digit = drawOneToNine(random);
-    } while ((candidates & digitBit(digit)) == 0);
-    state.Grid[column][row] = digitText(digit);
+    state.Grid[column][row] = digitText(drawCandidate(candidates, random));
     return GuessOutcome::Placed;
+}
+
+double guessChance(const GridArray& grid, const CandidateMasks& candidates, int column, int row,
+                   DigitMask digits) {
+    const DigitMask mask = candidates[static_cast<std::size_t>(cellIndex(column, row))];
+    const int drawn = digitCount(digits & mask);
+    if (!isBlank(grid[column][row]) || drawn == 0) {
+        return 0;
+    }
+    return static_cast<double>(drawn) /
+           (static_cast<double>(blankCellCount(grid)) * digitCount(mask));
 }
 
 }  // namespace quodrill

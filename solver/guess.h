@@ -17,4 +17,10 @@ enum class GuessOutcome {
 // candidate digit of that cell and writes it. Candidates are left as they are.
 GuessOutcome makeRandomGuess(PuzzleState& state, RandomSource& random);
 
+// The chance, by those draws, that a guess in the state of `grid` and `candidates` writes one of
+// `digits` into the cell (column, row): 1 / blank cells x 1 / candidates of the cell for each of
+// them that is a candidate of a blank cell.
+double guessChance(const GridArray& grid, const CandidateMasks& candidates, int column, int row,
+                   DigitMask digits);
+
 }  // namespace quodrill

@@ -3,6 +3,7 @@
 #include <bit>
 
 #include "solver/completions.h"
+#include "solver/guess.h"
 #include "solver/solve_board.h"
 #include "solver/solve_run.h"
 
@@ -229,26 +230,20 @@ void GuessOutcomes::completeAll() {
 
 FinishChance GuessOutcomes::chance() const {
     FinishChance chance;
-    int blanks = 0;
     for (int c = kFirst; c <= kLast; ++c) {
         for (int r = kFirst; r <= kLast; ++r) {
-            blanks += isBlank(grid_[c][r]) ? 1 : 0;
-        }
-    }
-    for (int c = kFirst; c <= kLast; ++c) {
-        for (int r = kFirst; r <= kLast; ++r) {
-            const DigitMask mask = candidates_[static_cast<std::size_t>(cellIndex(c, r))];
-            if (!isBlank(grid_[c][r]) || mask == 0) {
+            if (!isBlank(grid_[c][r])) {
                 continue;
             }
-            int finishing = 0;
+            DigitMask finishing = 0;
             for (int d = kFirst; d <= kLast; ++d) {
-                const PairOutcome* outcome = (mask & digitBit(d)) != 0 ? known(c, r, d) : nullptr;
-                finishing += outcome != nullptr && outcome->result == GuessResult::Finishes ? 1 : 0;
+                const PairOutcome* outcome = known(c, r, d);
+                if (outcome != nullptr && outcome->result == GuessResult::Finishes) {
+                    finishing |= digitBit(d);
+                }
             }
-            chance.finishingGuesses += finishing;
-            chance.perCycle +=
-                static_cast<double>(finishing) / (static_cast<double>(blanks) * digitCount(mask));
+            chance.finishingGuesses += digitCount(finishing);
+            chance.perCycle += guessChance(grid_, candidates_, c, r, finishing);
         }
     }
     chance.solutions = solutionCount_;

@@ -22,7 +22,7 @@ struct PairOutcome {
 };
 
 // The chance that one cycle (a guess and its run) finishes the grid, once every outcome is known:
-// the sum over finishing guesses of 1 / blank cells x 1 / candidates of the cell.
+// the sum over finishing guesses of the chance that the guess draws them (guessChance).
 struct FinishChance {
     double perCycle = 0;
     int finishingGuesses = 0;

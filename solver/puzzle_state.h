@@ -58,10 +58,12 @@ struct PuzzleState {
     GridArray Grid{};  // every cell the empty text at program start
     CandidateMasks Candidates{};
     CandidateMasks CandidateSnapshot{};  // Candidates as the current or last pass began
+    // 1 once Start has set up the grid from the rows; a change of the rows and the restart set it
+    // to 0, so that the next Start sets up again instead of only running on.
     std::int16_t SetUpDone = 0;
-    std::int16_t SolvedFlag = 0;
-    std::int16_t StallCount = 0;
-    std::int16_t GuessCount = 0;
+    std::int16_t SolvedFlag = 0;  // 1 when the last pass left no blank cell and no repeated digit
+    std::int16_t StallCount = 0;  // runs ended stalled since the set-up: 1 guesses, 2 restarts
+    std::int16_t GuessCount = 0;  // guesses since the rows last changed
 };
 
 // Blank test: the cell text, read as a number, is 0. The empty text reads as 0.

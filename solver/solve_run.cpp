@@ -4,6 +4,14 @@
 
 namespace quodrill {
 
+namespace {
+
+void countStall(PuzzleState& state) {
+    increaseCounter(state.StallCount);  // stays at 32767
+}
+
+}  // namespace
+
 bool runSolvePass(PuzzleState& state, SolveBoard& board, PassObserver& observer) {
     state.CandidateSnapshot = state.Candidates;
 
@@ -22,7 +30,7 @@ bool runSolvePass(PuzzleState& state, SolveBoard& board, PassObserver& observer)
     }
     const bool unchanged = state.CandidateSnapshot == state.Candidates;
     if (unchanged) {
-        increaseCounter(state.StallCount);  // stays at 32767
+        countStall(state);
     }
     return unchanged;
 }
@@ -41,9 +49,32 @@ RunOutcome runOutcome(const PuzzleState& state) {
 RunOutcome RunSolvePasses(PuzzleState& state, PassObserver& observer) {
     state.SolvedFlag = 0;
     SolveBoard board = loadBoard(state);
+    int passes = 1;
     while (!runSolvePass(state, board, observer)) {
+        ++passes;
     }
-    return runOutcome(state);
+    RunOutcome outcome = runOutcome(state);
+    outcome.passes = passes;
+    return outcome;
+}
+
+RunOutcome takeRunEnd(PuzzleState& state, const RunEnd& end) {
+    if (end.grid != nullptr) {
+        state.Grid = *end.grid;
+    }
+    if (end.candidates != nullptr) {
+        state.Candidates = *end.candidates;
+    }
+    if (end.snapshot != nullptr) {
+        state.CandidateSnapshot = *end.snapshot;
+    }
+    state.SolvedFlag = end.solved ? 1 : 0;
+    if (!end.solved) {
+        countStall(state);
+    }
+    RunOutcome outcome = runOutcome(state);
+    outcome.passes = end.passes;
+    return outcome;
 }
 
 }  // namespace quodrill

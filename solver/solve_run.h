@@ -21,6 +21,19 @@ enum class NextStage { None, Guess, Restart };
 struct RunOutcome {
     bool solved = false;  // no blank cell and no repeated digit
     NextStage next = NextStage::None;
+    int passes = 0;  // counted by the run; none for an outcome read from a state
+};
+
+// The end of a run known without running its passes (it ran from the same state before): whether
+// it solved the grid, its passes, and what its last pass left where that is kept. A run after a
+// guess that stalls leaves a state that the restart's set-up overwrites whole, so only the run
+// from the set-up keeps its candidates.
+struct RunEnd {
+    bool solved = false;
+    int passes = 0;
+    const GridArray* grid = nullptr;
+    const CandidateMasks* candidates = nullptr;
+    const CandidateMasks* snapshot = nullptr;
 };
 
 // What the state at the end of a run calls for: a first stall with blank cells left a guess, a
@@ -30,6 +43,10 @@ RunOutcome runOutcome(const PuzzleState& state);
 // One run: resets SolvedFlag, then passes until one solves the grid or changes no candidate,
 // which adds 1 to StallCount.
 RunOutcome RunSolvePasses(PuzzleState& state, PassObserver& observer);
+
+// Puts a known end in place of the run's passes: the state as its last pass left it (what is
+// kept of it), SolvedFlag, and StallCount as a stall adds to it.
+RunOutcome takeRunEnd(PuzzleState& state, const RunEnd& end);
 
 // One pass of a run, on a board loaded from the state when the run began: snapshot, the four
 // steps, the observer; returns whether the run stops after it.

@@ -132,6 +132,7 @@ TEST(Guess, StopsAt32767Guesses) {
     EXPECT_EQ(s.state.GuessCount, 32767);
     EXPECT_EQ(s.state.Grid[9][9], '0');
     EXPECT_EQ(s.window.status, captions::kStatusStopped);
+    EXPECT_EQ(s.window.end, SolveEnd::GuessLimit);
     EXPECT_EQ(s.window.repeatCount, "kept");
     EXPECT_FALSE(s.window.anyArmed());
     EXPECT_EQ(s.random.drawn, 3u);

@@ -229,6 +229,21 @@ TEST(HeadlessSolver, GivesAReasonALineForEachPuzzleNotSolvedAndGoesOn) {
     EXPECT_TRUE(lines[5].starts_with("total: 4 puzzles, 1 solved, ")) << lines[5];
     EXPECT_TRUE(lines[5].ends_with(" ms; and 4 lines that are not puzzles")) << lines[5];
 
+    // One run, one verdict, whatever the limit: a puzzle that no single guess finishes says so,
+    // and every puzzle whose propagation stalled gets the chance, even before its first guess.
+    for (const std::string limit : {"0", "1", "2"}) {
+        const SolveRun limited = solve({"--max-guesses", limit, "--stats", "--seed", "7"},
+                                       oneLine(kNoSolutionRows) + "\n" + oneLine(kSlowRows));
+        const std::vector<std::string> ends = limited.outputLines();
+        ASSERT_EQ(ends.size(), 3u) << limited.output;
+        EXPECT_TRUE(ends[0].starts_with("standard input line 1: no single guess completes it, "))
+            << ends[0];
+        EXPECT_TRUE(ends[0].ends_with("; no single guess finishes it")) << ends[0];
+        EXPECT_TRUE(ends[1].starts_with("standard input line 2: gave up after " + limit + " gue"))
+            << ends[1];
+        EXPECT_NE(ends[1].find("; a cycle finishes it with chance "), std::string::npos) << ends[1];
+    }
+
     // Solved on three threads, or in this one: the same lines in the same order, all but times.
     const std::string twice = input + "\n" + input;
     const std::regex times(R"(\d+\.\d+ ms)");
@@ -240,6 +255,15 @@ TEST(HeadlessSolver, GivesAReasonALineForEachPuzzleNotSolvedAndGoesOn) {
               std::regex_replace(oneJob.output, times, "ms"));
     EXPECT_EQ(threeJobs.errors, oneJob.errors);
     EXPECT_EQ(threeJobs.status, oneJob.status);
+    // More lines than two threads hold at once: the reading thread waits for room, and is woken.
+    std::string many;
+    for (int i = 0; i < 30; ++i) {
+        many += examplesInput();
+    }
+    const SolveRun manyOnOne = solve({"--seed", "7", "--jobs", "1"}, many);
+    const SolveRun manyOnTwo = solve({"--seed", "7", "--jobs", "2"}, many);
+    EXPECT_EQ(manyOnTwo.status, kAllSolved);
+    EXPECT_EQ(manyOnTwo.output, manyOnOne.output);
     EXPECT_EQ(
         solve({"--jobs", "0"}).errors,
         "quodrill: --jobs takes a whole number from 1 to 256, not '0'\nTry 'quodrill --help'.\n");

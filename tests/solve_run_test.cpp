@@ -132,6 +132,7 @@ TEST(SolveRun, RunEndsWhenAPassChangesNothingAndEveryPassIsShown) {
     ASSERT_TRUE(s.window.runOneTick());
     // First pass solves (9, 9) with 9 and removes candidates; the last pass changes nothing.
     EXPECT_GE(s.passes(), 2);
+    EXPECT_EQ(s.window.passes, s.passes());  // as the run counts them
     EXPECT_EQ(s.state.Grid[9][9], '9');
     EXPECT_EQ(s.state.StallCount, 1);
     // The last text shown is the grid the last pass left.

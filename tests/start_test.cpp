@@ -44,6 +44,7 @@ TEST(Start, SetUpCopiesRowsMarksBlankCellsAndArmsTheRun) {
     EXPECT_TRUE(s.window.repeatCountVisible);
     EXPECT_EQ(s.window.repeatCount, captions::kRepeatCountInitial);
     EXPECT_EQ(s.window.status, captions::kStatusCalculating);
+    EXPECT_EQ(s.window.end, SolveEnd::Running);
     EXPECT_TRUE(s.window.isArmed(TimerId::TT));
     EXPECT_EQ(s.window.output, captions::kOutputInitial);  // the first pass renders
 
@@ -111,6 +112,7 @@ TEST(Start, RowFailureEmptiesOnlyTheLowestFailingRow) {
         EXPECT_EQ(s.state.Grid, before.Grid);
         EXPECT_EQ(s.state.Candidates, before.Candidates);
         EXPECT_EQ(s.window.status, captions::kStatusReady);
+        EXPECT_EQ(s.window.end, SolveEnd::RowRefused);
         EXPECT_FALSE(s.window.anyArmed());
         // The row is emptied only after the message.
         const auto warning = std::find(s.window.log.begin(), s.window.log.end(),
@@ -157,6 +159,7 @@ TEST(Start, RepeatedDigitIsRefusedWithoutEmptying) {
         EXPECT_EQ(s.state.Grid[1][1], rows[0][0]);  // the grid already holds the new rows
         EXPECT_EQ(candidateDigits(s.state, 2, 1), "");
         EXPECT_EQ(s.window.status, captions::kStatusReady);
+        EXPECT_EQ(s.window.end, SolveEnd::DigitRepeats);
         EXPECT_FALSE(s.window.anyArmed());
 
         // Without a row change, Start now only resumes.

@@ -25,6 +25,7 @@ TEST(Unfinishable, PuzzleWithoutSolutionStopsWhereItStalledBefore) {
     ASSERT_EQ(chain.runTicks(kTicks), "");
     EXPECT_FALSE(chain.window.anyArmed());
     EXPECT_EQ(chain.window.status, captions::kStatusNoGuessFinishes);
+    EXPECT_EQ(chain.window.end, SolveEnd::NoGuessFinishes);
     EXPECT_EQ(chain.state.GuessCount, 1);
     EXPECT_EQ(chain.restarts(), 1);
     EXPECT_EQ(chain.window.repeatCount, "Repeated calculation : 1 times");
