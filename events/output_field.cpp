@@ -30,6 +30,9 @@ OutputText renderGrid(const GridArray& grid) {
 }
 
 void WriteOutputField(const PuzzleState& state, WindowOps& window) {
+    if (!window.showsOutputField()) {
+        return;
+    }
     const OutputText text = renderGrid(state.Grid);
     window.setOutputText(text.view());
 }

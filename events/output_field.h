@@ -26,7 +26,7 @@ GridCells gridCells(const GridArray& grid);
 // The cells of the grid, nine to a line.
 OutputText renderGrid(const GridArray& grid);
 
-// Replaces the whole text of the output field with the rendered grid.
+// Replaces the whole text of the output field with the rendered grid, when the window shows one.
 void WriteOutputField(const PuzzleState& state, WindowOps& window);
 
 }  // namespace quodrill

@@ -31,6 +31,7 @@ class PlainWindow : public WindowOps {
     void showSolveEnd(SolveEnd value) override;
     void countSolveRun(int runPasses) override;
     int guessLimit() const override { return maxGuesses; }
+    bool showsOutputField() const override { return outputShown; }
     void showRepeatCountLabel() override;
     void setRepeatCountCaption(std::string_view text) override;
     void setOutputText(std::string_view text) override;
@@ -68,6 +69,8 @@ class PlainWindow : public WindowOps {
     SolveEnd end = SolveEnd::Ready;
     // The guesses after which the guess tick stops the chain.
     int maxGuesses = kCounterLimit;
+    // Whether `output` is kept up to date; without it the grid is not rendered after every pass.
+    bool outputShown = true;
 
     // Passes of the solve runs as they report them, writes of the output field, ticks of the
     // restart timer and input-format messages shown so far.

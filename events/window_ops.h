@@ -47,6 +47,9 @@ class WindowOps {
     virtual void showSolveEnd(SolveEnd end) { setStatusCaption(captions::statusCaption(end)); }
     // A solve run has ended after `passes` passes; only a window that reports figures counts them.
     virtual void countSolveRun(int /*passes*/) {}
+    // Whether anyone reads label2: the headless solver's window has none, and the grid is then
+    // not rendered for it after every pass.
+    virtual bool showsOutputField() const { return true; }
     // The guesses after which the guess tick stops the chain: the counter's own limit in the
     // window, lower when --max-guesses asks for it.
     virtual int guessLimit() const { return kCounterLimit; }

@@ -15,6 +15,7 @@ PuzzleSolve solvePuzzle(std::string_view cells, RandomSource& random, const Solv
     PuzzleState state;
     PlainWindow window(state, random, settings.engine, outcomes);
     window.maxGuesses = settings.maxGuesses;
+    window.outputShown = false;  // only the grid at the end is printed
     outcomes.forget();
     writePuzzleRows(window, cells);
     window.pressStart();

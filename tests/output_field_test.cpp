@@ -29,6 +29,13 @@ TEST(OutputField, NineLinesOfTheGridEachEndingInCrLf) {
     WriteOutputField(state, window);
     EXPECT_EQ(window.output, expected);
     EXPECT_EQ(window.log, std::vector<std::string>{"output " + expected});
+
+    // A window without an output field (the headless solver's) gets no text.
+    window.outputShown = false;
+    fillGrid(state, kExamplePuzzles[1].rows);
+    WriteOutputField(state, window);
+    EXPECT_EQ(window.output, expected);
+    EXPECT_EQ(window.outputWrites, 1);
 }
 
 TEST(OutputField, EmptyCellsShowAsBlank) {
