@@ -41,10 +41,14 @@ void Testt_Timer(PuzzleState& state, WindowOps& window, RandomSource& random,
 }
 
 void SBT_Timer(PuzzleState& state, WindowOps& window) {
+    restartWithRows(state, window, nullptr);
+}
+
+void restartWithRows(PuzzleState& state, WindowOps& window, const GridArray* rowsGrid) {
     // Disarmed first so that the restart cannot run inside its own message box.
     window.disarmTimer(TimerId::SBT);
     state.SetUpDone = 0;
-    SB_Click(state, window);
+    startWithRows(state, window, rowsGrid);
     window.disarmTimer(TimerId::SBT);
 }
 

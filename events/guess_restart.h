@@ -19,5 +19,7 @@ void Testt_Timer(PuzzleState& state, WindowOps& window, RandomSource& random,
 
 // SBT_Timer, the handler of the restart timer SBT: sets up again from the rows as they are now.
 void SBT_Timer(PuzzleState& state, WindowOps& window);
+// The restart with the grid that the rows gave when they last passed (startWithRows).
+void restartWithRows(PuzzleState& state, WindowOps& window, const GridArray* rowsGrid);
 
 }  // namespace quodrill

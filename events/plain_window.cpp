@@ -104,10 +104,14 @@ bool PlainWindow::nextTimer(TimerId& timer) const {
     return next.has_value();
 }
 
-void PlainWindow::tick(TimerId timer) {
+void PlainWindow::goOff(TimerId timer) {
     timers_.disarm(timer);
     ++ticks_;
     restarts += timer == TimerId::SBT ? 1 : 0;
+}
+
+void PlainWindow::tick(TimerId timer) {
+    goOff(timer);
     engine_.runTimer(timer, state_, *this, random_, guessOutcomes());
 }
 

@@ -48,6 +48,13 @@ class PlainWindow : public WindowOps {
     bool nextTimer(TimerId& timer) const;
     // One tick of `timer`, as a one-shot timer ticks: it goes off, then its handler runs.
     void tick(TimerId timer);
+    // The same tick with `handler` run in place of the engine's (the headless solver's
+    // shortcuts), counted as any tick is.
+    template <typename Handler>
+    void tickWith(TimerId timer, Handler&& handler) {
+        goOff(timer);
+        handler();
+    }
     // Ticks the timer armed earliest; false when none is armed.
     bool runOneTick();
     // Ticks until no timer is armed or `maxTicks` have run; returns the ticks run.
@@ -83,6 +90,8 @@ class PlainWindow : public WindowOps {
     GuessOutcomes& guessOutcomes();
 
   private:
+    void goOff(TimerId timer);
+
     PuzzleState& state_;
     RandomSource& random_;
     EngineHandlers engine_;

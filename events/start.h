@@ -9,6 +9,9 @@ namespace quodrill {
 
 // SB_Click: the handler of the Start button SB.
 void SB_Click(PuzzleState& state, WindowOps& window);
+// Start with the grid that the rows gave when they last passed, for rows known to be unchanged
+// since (the headless solver's restarts): they are not read and checked again. Null for Start.
+void startWithRows(PuzzleState& state, WindowOps& window, const GridArray* rowsGrid);
 void ShowInputFormatError(WindowOps& window);
 
 }  // namespace quodrill

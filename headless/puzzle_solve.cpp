@@ -25,6 +25,8 @@ PuzzleSolve solvePuzzle(std::string_view cells, RandomSource& random, const Solv
     while (window.nextTimer(timer)) {
         if (timer == TimerId::TT && settings.reuseRuns) {
             reuse.solveTick(state, window);
+        } else if (timer == TimerId::SBT && settings.reuseRuns) {
+            reuse.restartTick(state, window);
         } else {
             window.tick(timer);
         }

@@ -1,5 +1,6 @@
 #include "headless/run_reuse.h"
 
+#include "events/guess_restart.h"
 #include "events/solve_tick.h"
 
 namespace quodrill {
@@ -63,6 +64,19 @@ void RunReuse::solveTick(PuzzleState& state, PlainWindow& window) {
         setUpCandidates_ = candidates;
         stalled_ = state;
         setUpPasses_ = passes;
+    }
+}
+
+void RunReuse::restartTick(PuzzleState& state, PlainWindow& window) {
+    if (rowsKnown_ && window.rows == rows_) {
+        window.tickWith(TimerId::SBT, [&] { restartWithRows(state, window, &rowsGrid_); });
+        return;
+    }
+    window.tick(TimerId::SBT);
+    rowsKnown_ = window.end == SolveEnd::Running;  // the set-up passed: Grid holds the rows
+    if (rowsKnown_) {
+        rows_ = window.rows;
+        rowsGrid_ = state.Grid;
     }
 }
 

@@ -5,6 +5,9 @@
 // with one guess.
 #pragma once
 
+#include <array>
+#include <string>
+
 #include "events/plain_window.h"
 #include "solver/guess_outcomes.h"
 #include "solver/puzzle_state.h"
@@ -20,6 +23,9 @@ class RunReuse {
 
     // The tick of the solve timer that is due: runs it, or puts its known end in its place.
     void solveTick(PuzzleState& state, PlainWindow& window);
+    // The tick of the restart timer that is due: on rows unchanged since a restart's set-up
+    // passed, the grid they gave is taken instead of reading and checking them again.
+    void restartTick(PuzzleState& state, PlainWindow& window);
 
   private:
     bool replaySetUpRun(PuzzleState& state, PlainWindow& window) const;
@@ -32,6 +38,10 @@ class RunReuse {
     CandidateMasks setUpCandidates_{};
     PuzzleState stalled_{};
     int setUpPasses_ = 0;
+    // The rows of the last restart whose set-up passed, and the grid they gave.
+    bool rowsKnown_ = false;
+    std::array<std::string, 9> rows_{};
+    GridArray rowsGrid_{};
 };
 
 }  // namespace quodrill

@@ -35,6 +35,11 @@ SetUpOutcome setUpFromRows(PuzzleState& state, const RowTexts& rows) {
     if (gridRepeatsDigit(state.Grid)) {
         return SetUpOutcome::RepeatedDigit;
     }
+    finishSetUp(state);
+    return SetUpOutcome::Ready;
+}
+
+void finishSetUp(PuzzleState& state) {
     for (int x = kFirst; x <= kLast; ++x) {
         for (int y = kFirst; y <= kLast; ++y) {
             if (isBlank(state.Grid[x][y])) {
@@ -43,7 +48,6 @@ SetUpOutcome setUpFromRows(PuzzleState& state, const RowTexts& rows) {
         }
     }
     state.StallCount = 0;
-    return SetUpOutcome::Ready;
 }
 
 }  // namespace quodrill

@@ -25,6 +25,10 @@ enum class SetUpOutcome { Ready, RepeatedDigit };
 // cell then gets all nine candidates and StallCount becomes 0; filled cells keep what they had.
 SetUpOutcome setUpFromRows(PuzzleState& state, const RowTexts& rows);
 
+// The set-up once Grid holds rows that passed: every blank cell gets all nine candidates and
+// StallCount becomes 0.
+void finishSetUp(PuzzleState& state);
+
 // A change of the rows: the next Start validates and sets up again, and guesses count anew.
 inline void forgetSetUp(PuzzleState& state) {
     state.SetUpDone = 0;
