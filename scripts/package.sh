@@ -9,8 +9,8 @@
 #   --lint   also runs lintian --pedantic --info on the source and binary packages, which must
 #            give no tag, and hardening-check on both programs, which must say "yes" to every
 #            check but control flow integrity (installs lintian and devscripts).
-#   --twice  builds a second time from the same files in another folder, with no compiler cache,
-#            and fails unless both give byte-identical .deb files.
+#   --twice  builds a second time from the same files in another folder, and fails unless both
+#            give byte-identical .deb files.
 #   --check  also installs the package on this machine with apt-get (as root), starts the
 #            installed program on a virtual X server until its window shows, then removes the
 #            package again (and nothing else: the dependencies it pulled in stay).
@@ -42,6 +42,10 @@ export DEBIAN_FRONTEND=noninteractive
 apt_install() {
     $sudo apt-get install -y -q --no-install-recommends "$@"
 }
+
+# No compiler cache: with a base folder set, ccache hands the compiler relative paths, which the
+# debug information then records, and the programs' build ids follow it.
+unset CMAKE_CXX_COMPILER_LAUNCHER CMAKE_C_COMPILER_LAUNCHER
 
 output=$(realpath -m "${QUODRILL_PACKAGE_BUILD:-build-package}")
 version=$(sed -n '1s/^quodrill (\([^)]*\)).*/\1/p' debian/changelog)
@@ -144,10 +148,7 @@ if $lint; then
 fi
 
 if $twice; then
-    (
-        unset CMAKE_CXX_COMPILER_LAUNCHER CMAKE_C_COMPILER_LAUNCHER
-        build_in "$output/again"
-    )
+    build_in "$output/again"
     for built in "$output"/quodrill*_"$version"_*.deb; do
         if ! cmp "$built" "$output/again/$(basename "$built")"; then
             echo "The two builds differ: $built" >&2
