@@ -13,6 +13,8 @@ packages=(
     # the installed-files test: validators of the desktop entry and the metainfo, and librsvg to
     # draw the icon (ImageMagick alone cannot read SVG without its recommended packages)
     appstream desktop-file-utils librsvg2-bin
+    # the installed-files test lints the manual page
+    mandoc
     # a D-Bus session and accessibility bus for the accessibility test
     dbus-daemon dbus-bin at-spi2-core
     # benchmarks, sanitizers and fuzzing
@@ -24,6 +26,9 @@ packages=(
     parallel python3
     # scripts/fresh_machine_check.sh and scripts/package_fresh_check.sh: a minimal Debian 12
     debootstrap
+    # the Debian package (scripts/package.sh installs what it needs itself): dpkg-buildpackage
+    # with debhelper, and the checks of --lint, lintian and hardening-check (devscripts)
+    dpkg-dev debhelper lintian devscripts
 )
 
 missing=()

@@ -17,7 +17,7 @@ flags="-O1 -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-re
 # nothing.
 CC=clang CXX=clang++ cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=Debug \
     -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" \
-    -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON -DQUODRILL_STATIC_CXX_RUNTIME=OFF >/dev/null
+    -DQUODRILL_BUILD_BENCHMARKS=OFF -DQUODRILL_STATIC_CXX_RUNTIME=OFF >/dev/null
 cmake --build "$build_dir" -j "$(nproc)"
 
 # Leaks are reported too, except those made inside the system's own libraries that the window
