@@ -6,7 +6,8 @@ _quodrill() {
     # -s splits "--jobs=N" at "=", so that the value is completed as after "--jobs N".
     _init_completion -s || return
 
-    local options="--solve --seed --max-guesses --jobs --stats -h --help --version"
+    local options="--solve -s --seed --max-guesses -j --jobs --stats --csv --count-solutions -h --help
+        -V --version"
 
     # After "--" every word is a file.
     local i
@@ -18,7 +19,7 @@ _quodrill() {
     done
 
     case $prev in
-        --jobs)
+        -j | --jobs)
             # One thread for each processor by default; offer 1 up to that count.
             local processors
             processors=$(nproc 2>/dev/null || echo 1)
@@ -29,7 +30,7 @@ _quodrill() {
             COMPREPLY=($(compgen -W "0 100 1000 32767" -- "$cur"))
             return
             ;;
-        --seed | -style | -display)
+        -s | --seed | -style | -display)
             # A value of the user's own choosing.
             return
             ;;
