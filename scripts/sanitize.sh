@@ -33,7 +33,7 @@ thread_dir="${build_dir}-thread"
 thread_flags="-O1 -g -fsanitize=thread -fno-omit-frame-pointer"
 CC=clang CXX=clang++ cmake -S . -B "$thread_dir" -DCMAKE_BUILD_TYPE=Debug \
     -DCMAKE_CXX_FLAGS="$thread_flags" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=thread" \
-    -DQUODRILL_WITH_WINDOW=OFF -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON \
+    -DQUODRILL_WITH_WINDOW=OFF -DQUODRILL_BUILD_BENCHMARKS=OFF \
     -DQUODRILL_STATIC_CXX_RUNTIME=OFF >/dev/null
 cmake --build "$thread_dir" -j "$(nproc)" --target quodrill_headless_tests
 export TSAN_OPTIONS="halt_on_error=1:abort_on_error=1:second_deadlock_stack=1"
