@@ -41,8 +41,9 @@ trap 'exit 130' INT TERM HUP
 
 fresh_base "$base"
 fresh_remove "$work"
+mkdir -p "$logs" "$(dirname "$work")"
 cp -a "$base" "$work"
-mkdir -p "$logs" "$work/root/quodrill" "$work/root/quodrill-ci"
+mkdir -p "$work/root/quodrill" "$work/root/quodrill-ci"
 git archive HEAD | tar -x -C "$work/root/quodrill"
 git archive HEAD | tar -x -C "$work/root/quodrill-ci"
 fresh_mount "$work"
