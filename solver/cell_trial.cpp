@@ -43,6 +43,12 @@ void tryBlankCells(PuzzleState& state, SolveBoard& board, const std::array<RowBi
             if (!solved) {
                 state.Candidates[cell] = fitting;
                 state.Grid[column][row] = kBlankCell;
+                if (fitting == 0) {
+                    board.deadCell = true;
+                    if (board.stopAtDeadCell) {
+                        return;
+                    }
+                }
                 continue;
             }
             // The digit stands nowhere in the three units, so none of them comes to repeat one.

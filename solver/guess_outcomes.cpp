@@ -83,6 +83,7 @@ void GuessOutcomes::startFor(const PuzzleState& state) {
     valid_ = true;
     grid_ = state.Grid;
     candidates_ = state.Candidates;
+    board_ = loadBoard(state);
     pairs_.fill(PairOutcome{});
     unknown_ = 0;
     finishing_ = 0;
@@ -167,27 +168,33 @@ void GuessOutcomes::countCompletionsOnce() {
 
 void GuessOutcomes::evaluate(int column, int row, int digit) {
     countCompletionsOnce();
-    if (completions_ == 0) {
+    const auto stalls = [this, column, row, digit] {
         at(column, row, digit).result = GuessResult::Stalls;
         --unknown_;
+    };
+    if (completions_ == 0) {
+        stalls();
         return;
     }
     PuzzleState trial;
     trial.Grid = grid_;
     trial.Candidates = candidates_;
     trial.StallCount = 1;
-    trial.Grid[column][row] = digitText(digit);  // as the guess writes it
-    SolveBoard board = loadBoard(trial);
+    SolveBoard board = board_;
+    writeCell(trial, board, column, row, digitText(digit));  // as the guess writes it
+    board.stopAtDeadCell = true;
     PassCounter counter;
     while (!runSolvePass(trial, board, counter)) {
         // With one completion, a digit that departs from it stays and the grid never finishes.
         if (cannotFinish(trial, board) ||
             (completions_ == 1 && departsFrom(trial.Grid, completion_))) {
-            PairOutcome& outcome = at(column, row, digit);
-            outcome.result = GuessResult::Stalls;
-            --unknown_;
+            stalls();
             return;
         }
+    }
+    if (board.deadCell) {
+        stalls();
+        return;
     }
     record(column, row, digit, trial.SolvedFlag == 1, counter.passes, trial.Grid);
 }

@@ -99,6 +99,11 @@ struct SolveBoard {
     int unitsWithRepeats = 0;
     // Per column (element 0 for column 1), its blank cells.
     std::array<RowBits, 9> blankRows{};
+    // Set when a cell trial leaves a blank cell without candidates. Such a cell stays blank for
+    // good (no step writes a cell without candidates, and none gives candidates back), so the run
+    // can no longer finish the grid; where that is all the caller needs, the pass stops there.
+    bool deadCell = false;
+    bool stopAtDeadCell = false;
 
     bool hasBlankCell() const {
         RowBits any = 0;

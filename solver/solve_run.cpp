@@ -16,6 +16,9 @@ bool runSolvePass(PuzzleState& state, SolveBoard& board, PassObserver& observer)
     state.CandidateSnapshot = state.Candidates;
 
     TryEveryBlankCell(state, board);
+    if (board.deadCell && board.stopAtDeadCell) {
+        return true;  // the state is left half-way through the pass
+    }
     PlaceHiddenSinglesInBoxes(state, board);
     EliminatePointingInRows(state, board);
     ClearSolvedCellCandidates(state, board);
