@@ -44,8 +44,8 @@ void tryBlankCells(PuzzleState& state, SolveBoard& board, const std::array<RowBi
                 state.Candidates[cell] = fitting;
                 state.Grid[column][row] = kBlankCell;
                 if (fitting == 0) {
-                    board.deadCell = true;
-                    if (board.stopAtDeadCell) {
+                    board.lost = true;
+                    if (board.stopWhenLost) {
                         return;
                     }
                 }
@@ -59,6 +59,13 @@ void tryBlankCells(PuzzleState& state, SolveBoard& board, const std::array<RowBi
             boxDigits |= fitting;
             board.blankRows[static_cast<std::size_t>(column - 1)] &=
                 static_cast<RowBits>(~rowBit(row));
+            if (board.expected != nullptr &&
+                (*board.expected)[column][row] != state.Grid[column][row]) {
+                board.lost = true;
+                if (board.stopWhenLost) {
+                    return;
+                }
+            }
         }
     }
 }

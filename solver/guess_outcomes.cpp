@@ -36,17 +36,6 @@ bool cannotFinish(const PuzzleState& state, const SolveBoard& board) {
     return false;
 }
 
-// Whether a filled cell of `grid` holds another digit than `completion` has there.
-bool departsFrom(const GridArray& grid, const GridArray& completion) {
-    const CellText* cells = grid.front().data();
-    const CellText* wanted = completion.front().data();
-    bool departs = false;
-    for (std::size_t i = 0; i < sizeof(GridArray); ++i) {  // row and column 0 hold no digit
-        departs |= heldDigit(cells[i]) != 0 && cells[i] != wanted[i];
-    }
-    return departs;
-}
-
 std::size_t pairIndex(int column, int row, int digit) {
     return static_cast<std::size_t>(cellIndex(column, row) * 9 + digit - 1);
 }
@@ -182,17 +171,24 @@ void GuessOutcomes::evaluate(int column, int row, int digit) {
     trial.StallCount = 1;
     SolveBoard board = board_;
     writeCell(trial, board, column, row, digitText(digit));  // as the guess writes it
-    board.stopAtDeadCell = true;
+    board.stopWhenLost = true;
+    if (completions_ == 1) {
+        board.expected = &completion_;
+    }
     PassCounter counter;
     while (!runSolvePass(trial, board, counter)) {
         // With one completion, a digit that departs from it stays and the grid never finishes.
-        if (cannotFinish(trial, board) ||
-            (completions_ == 1 && departsFrom(trial.Grid, completion_))) {
+        // The steps stop at any they write (board.expected); the guessed digit, which a hidden
+        // single may write over in the first pass only, is looked at once that pass has taken the
+        // cell's candidates. The digits of the stalled grid are all in the completion.
+        const bool guessDeparts = completions_ == 1 && counter.passes == 1 &&
+                                  trial.Grid[column][row] != completion_[column][row];
+        if (cannotFinish(trial, board) || guessDeparts) {
             stalls();
             return;
         }
     }
-    if (board.deadCell) {
+    if (board.lost) {
         stalls();
         return;
     }

@@ -99,11 +99,14 @@ struct SolveBoard {
     int unitsWithRepeats = 0;
     // Per column (element 0 for column 1), its blank cells.
     std::array<RowBits, 9> blankRows{};
-    // Set when a cell trial leaves a blank cell without candidates. Such a cell stays blank for
-    // good (no step writes a cell without candidates, and none gives candidates back), so the run
-    // can no longer finish the grid; where that is all the caller needs, the pass stops there.
-    bool deadCell = false;
-    bool stopAtDeadCell = false;
+    // Where the caller needs only to know whether the run finishes the grid (stopWhenLost), the
+    // pass stops after the first step that shows it cannot, and sets `lost`: when the cell trial
+    // leaves a blank cell without candidates, or a cell trial or hidden single writes another
+    // digit than `expected`, the one grid the run could finish on, has there. Either cell keeps
+    // its text for good: no step writes a cell without candidates, and none gives candidates back.
+    bool stopWhenLost = false;
+    bool lost = false;
+    const GridArray* expected = nullptr;
 
     bool hasBlankCell() const {
         RowBits any = 0;

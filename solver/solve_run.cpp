@@ -15,11 +15,15 @@ void countStall(PuzzleState& state) {
 bool runSolvePass(PuzzleState& state, SolveBoard& board, PassObserver& observer) {
     state.CandidateSnapshot = state.Candidates;
 
+    // Where the run stops when lost, the state is left half-way through the pass.
     TryEveryBlankCell(state, board);
-    if (board.deadCell && board.stopAtDeadCell) {
-        return true;  // the state is left half-way through the pass
+    if (board.lost && board.stopWhenLost) {
+        return true;
     }
     PlaceHiddenSinglesInBoxes(state, board);
+    if (board.lost && board.stopWhenLost) {
+        return true;
+    }
     EliminatePointingInRows(state, board);
     ClearSolvedCellCandidates(state, board);
     observer.afterPass(state);
