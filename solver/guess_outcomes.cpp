@@ -174,16 +174,15 @@ void GuessOutcomes::evaluate(int column, int row, int digit) {
     board.stopWhenLost = true;
     if (completions_ == 1) {
         board.expected = &completion_;
+        board.watchedColumn = column;
+        board.watchedRow = row;
     }
     PassCounter counter;
     while (!runSolvePass(trial, board, counter)) {
-        // With one completion, a digit that departs from it stays and the grid never finishes.
-        // The steps stop at any they write (board.expected); the guessed digit, which a hidden
-        // single may write over in the first pass only, is looked at once that pass has taken the
-        // cell's candidates. The digits of the stalled grid are all in the completion.
-        const bool guessDeparts = completions_ == 1 && counter.passes == 1 &&
-                                  trial.Grid[column][row] != completion_[column][row];
-        if (cannotFinish(trial, board) || guessDeparts) {
+        // With one completion, a digit that departs from it stays and the grid never finishes:
+        // the pass stops at one the steps write or the guessed cell keeps (board.expected). The
+        // digits of the stalled grid are all in the completion.
+        if (cannotFinish(trial, board)) {
             stalls();
             return;
         }

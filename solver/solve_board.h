@@ -107,6 +107,11 @@ struct SolveBoard {
     bool stopWhenLost = false;
     bool lost = false;
     const GridArray* expected = nullptr;
+    // A cell written before the run (a guess) that a hidden single may write over while it still
+    // has candidates, in the first pass: looked at against `expected` once the hidden singles of a
+    // pass are placed, as the later steps write no cell. Column 0 for none.
+    int watchedColumn = 0;
+    int watchedRow = 0;
 
     bool hasBlankCell() const {
         RowBits any = 0;

@@ -21,6 +21,11 @@ bool runSolvePass(PuzzleState& state, SolveBoard& board, PassObserver& observer)
         return true;
     }
     PlaceHiddenSinglesInBoxes(state, board);
+    if (board.expected != nullptr && board.watchedColumn != 0) {
+        const int column = board.watchedColumn;
+        const int row = board.watchedRow;
+        board.lost |= state.Grid[column][row] != (*board.expected)[column][row];
+    }
     if (board.lost && board.stopWhenLost) {
         return true;
     }
