@@ -99,6 +99,10 @@ struct SolveBoard {
     int unitsWithRepeats = 0;
     // Per column (element 0 for column 1), its blank cells.
     std::array<RowBits, 9> blankRows{};
+    // Whether a pass of this run has taken the candidates of every filled cell. From then on
+    // every cell a step fills loses its candidates as it is written, and none gets any back, so
+    // the clearing has nothing left to do in the later passes of the run.
+    bool filledCellsCleared = false;
     // Where the caller needs only to know whether the run finishes the grid (stopWhenLost), the
     // pass stops after the first step that shows it cannot, and sets `lost`: when the cell trial
     // leaves a blank cell without candidates, or a cell trial or hidden single writes another

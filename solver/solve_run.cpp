@@ -30,7 +30,10 @@ bool runSolvePass(PuzzleState& state, SolveBoard& board, PassObserver& observer)
         return true;
     }
     EliminatePointingInRows(state, board);
-    ClearSolvedCellCandidates(state, board);
+    if (!board.filledCellsCleared) {
+        ClearSolvedCellCandidates(state, board);
+        board.filledCellsCleared = true;
+    }
     observer.afterPass(state);
 
     // Only a full grid without a repeated digit is solved; a full grid that repeats a digit
