@@ -4,6 +4,7 @@
 
 #include <array>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -466,13 +467,14 @@ std::vector<std::pair<std::string, bool>> stalledPuzzles() {
     return puzzles;
 }
 
-// The completions of stalled grids, counted by the program with singles placed along the way and
-// by the plain search: the stalls of the stalled puzzles and of the runs after their guesses, and
-// random states.
-TEST(Differential, CompletionsOfStalls) {
+// Calls `check` on the first stall of every stalled puzzle and, where asked, on every
+// `afterGuessStep`-th stall after its guesses, until a fatal failure; returns the stalls checked.
+int checkStalls(std::size_t afterGuessStep,
+                const std::function<void(const PuzzleState&, const std::string&)>& check) {
     const std::vector<std::pair<std::string, bool>> puzzles = stalledPuzzles();
-    ASSERT_FALSE(::testing::Test::HasFailure());
-    CompletionTally tally;
+    if (::testing::Test::HasFailure()) {
+        return 0;
+    }
     int stalls = 0;
     for (const auto& [puzzle, withGuesses] : puzzles) {
         const std::optional<PuzzleState> stall = firstStall(puzzle);
@@ -480,17 +482,30 @@ TEST(Differential, CompletionsOfStalls) {
             continue;
         }
         ++stalls;
-        expectSameCompletions(*stall, puzzle, tally);
+        check(*stall, puzzle);
         if (withGuesses) {
-            for (const PuzzleState& next : stallsAfterGuesses(*stall)) {
+            const std::vector<PuzzleState> next = stallsAfterGuesses(*stall);
+            for (std::size_t i = 0; i < next.size(); i += afterGuessStep) {
                 ++stalls;
-                expectSameCompletions(next, puzzle + " after a guess", tally);
+                check(next[i], puzzle + " after a guess");
             }
         }
         if (::testing::Test::HasFatalFailure()) {
-            return;
+            break;
         }
     }
+    return stalls;
+}
+
+// The completions of stalled grids, counted by the program with singles placed along the way and
+// by the plain search: the stalls of the stalled puzzles and of the runs after their guesses, and
+// random states.
+TEST(Differential, CompletionsOfStalls) {
+    CompletionTally tally;
+    const int stalls = checkStalls(1, [&tally](const PuzzleState& stall, const std::string& which) {
+        expectSameCompletions(stall, which, tally);
+    });
+    ASSERT_FALSE(::testing::Test::HasFailure());
     PuzzleGenerator random(28);
     for (int i = 0; i < 2000 && !::testing::Test::HasFatalFailure(); ++i) {
         expectSameCompletions(randomState(random), "random state " + std::to_string(i), tally);
@@ -559,30 +574,15 @@ void expectSameGuessOutcomes(const PuzzleState& stall, const std::string& which,
 // be finished), against the engine's run after the guess followed to its end: the stalls of the
 // stalled puzzles and of the runs after their guesses, and random states.
 TEST(Differential, GuessOutcomesOfStalls) {
-    const std::vector<std::pair<std::string, bool>> puzzles = stalledPuzzles();
-    ASSERT_FALSE(::testing::Test::HasFailure());
-    int stalls = 0;
     int guesses = 0;
     int finishing = 0;
-    for (const auto& [puzzle, withGuesses] : puzzles) {
-        const std::optional<PuzzleState> stall = firstStall(puzzle);
-        if (!stall) {
-            continue;
-        }
-        ++stalls;
-        expectSameGuessOutcomes(*stall, puzzle, guesses, finishing);
-        if (withGuesses) {
-            // Every fourth of them: the sparse grids have hundreds, each with hundreds of guesses.
-            const std::vector<PuzzleState> next = stallsAfterGuesses(*stall);
-            for (std::size_t i = 0; i < next.size(); i += 4) {
-                ++stalls;
-                expectSameGuessOutcomes(next[i], puzzle + " after a guess", guesses, finishing);
-            }
-        }
-        if (::testing::Test::HasFatalFailure()) {
-            return;
-        }
-    }
+    // Every fourth stall after a guess: the sparse grids have hundreds, each with hundreds of
+    // guesses.
+    int stalls =
+        checkStalls(4, [&guesses, &finishing](const PuzzleState& stall, const std::string& which) {
+            expectSameGuessOutcomes(stall, which, guesses, finishing);
+        });
+    ASSERT_FALSE(::testing::Test::HasFailure());
     PuzzleGenerator random(29);
     for (int i = 0; i < 100 && !::testing::Test::HasFatalFailure(); ++i) {
         ++stalls;
