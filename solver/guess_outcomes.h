@@ -69,7 +69,7 @@ class GuessOutcomes {
   private:
     PairOutcome& at(int column, int row, int digit);
     // Runs the guess on a copy of the stalled state; a run whose grid can no longer be finished
-    // is stopped at the first pass that shows it, in the middle of it for a dead cell.
+    // is stopped in the first pass that shows it, after the step that does.
     void evaluate(int column, int row, int digit);
     int solutionIndex(const GridArray& grid);
     // The completions of the stalled grid, counted once up to two: a finishing guess ends on one.
