@@ -35,9 +35,12 @@ void placeHiddenSingle(PuzzleState& state, SolveBoard& board, int box, int digit
         for (int dr = 0; dr < 3; ++dr) {
             const std::size_t cell = first + static_cast<std::size_t>(dc * 9 + dr);
             if ((state.Candidates[cell] & digitBit(digit)) != 0) {
-                writeCell(state, board, boxColumnOffset(box) + 1 + dc, boxRowOffset(box) + 1 + dr,
-                          digitText(digit));
+                const int column = boxColumnOffset(box) + 1 + dc;
+                const int row = boxRowOffset(box) + 1 + dr;
+                writeCell(state, board, column, row, digitText(digit));
                 state.Candidates[cell] = 0;
+                board.lost |=
+                    board.expected != nullptr && (*board.expected)[column][row] != digitText(digit);
                 return;
             }
         }

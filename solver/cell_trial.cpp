@@ -43,6 +43,12 @@ void tryBlankCells(PuzzleState& state, SolveBoard& board, const std::array<RowBi
             if (!solved) {
                 state.Candidates[cell] = fitting;
                 state.Grid[column][row] = kBlankCell;
+                if (fitting == 0) {
+                    board.lost = true;
+                    if (board.stopWhenLost) {
+                        return;
+                    }
+                }
                 continue;
             }
             // The digit stands nowhere in the three units, so none of them comes to repeat one.
@@ -53,6 +59,13 @@ void tryBlankCells(PuzzleState& state, SolveBoard& board, const std::array<RowBi
             boxDigits |= fitting;
             board.blankRows[static_cast<std::size_t>(column - 1)] &=
                 static_cast<RowBits>(~rowBit(row));
+            if (board.expected != nullptr &&
+                (*board.expected)[column][row] != state.Grid[column][row]) {
+                board.lost = true;
+                if (board.stopWhenLost) {
+                    return;
+                }
+            }
         }
     }
 }

@@ -36,17 +36,6 @@ bool cannotFinish(const PuzzleState& state, const SolveBoard& board) {
     return false;
 }
 
-// Whether a filled cell of `grid` holds another digit than `completion` has there.
-bool departsFrom(const GridArray& grid, const GridArray& completion) {
-    const CellText* cells = grid.front().data();
-    const CellText* wanted = completion.front().data();
-    bool departs = false;
-    for (std::size_t i = 0; i < sizeof(GridArray); ++i) {  // row and column 0 hold no digit
-        departs |= heldDigit(cells[i]) != 0 && cells[i] != wanted[i];
-    }
-    return departs;
-}
-
 std::size_t pairIndex(int column, int row, int digit) {
     return static_cast<std::size_t>(cellIndex(column, row) * 9 + digit - 1);
 }
@@ -83,6 +72,7 @@ void GuessOutcomes::startFor(const PuzzleState& state) {
     valid_ = true;
     grid_ = state.Grid;
     candidates_ = state.Candidates;
+    board_ = loadBoard(state);
     pairs_.fill(PairOutcome{});
     unknown_ = 0;
     finishing_ = 0;
@@ -167,27 +157,39 @@ void GuessOutcomes::countCompletionsOnce() {
 
 void GuessOutcomes::evaluate(int column, int row, int digit) {
     countCompletionsOnce();
-    if (completions_ == 0) {
+    const auto stalls = [this, column, row, digit] {
         at(column, row, digit).result = GuessResult::Stalls;
         --unknown_;
+    };
+    if (completions_ == 0) {
+        stalls();
         return;
     }
     PuzzleState trial;
     trial.Grid = grid_;
     trial.Candidates = candidates_;
     trial.StallCount = 1;
-    trial.Grid[column][row] = digitText(digit);  // as the guess writes it
-    SolveBoard board = loadBoard(trial);
+    SolveBoard board = board_;
+    writeCell(trial, board, column, row, digitText(digit));  // as the guess writes it
+    board.stopWhenLost = true;
+    if (completions_ == 1) {
+        board.expected = &completion_;
+        board.watchedColumn = column;
+        board.watchedRow = row;
+    }
     PassCounter counter;
     while (!runSolvePass(trial, board, counter)) {
-        // With one completion, a digit that departs from it stays and the grid never finishes.
-        if (cannotFinish(trial, board) ||
-            (completions_ == 1 && departsFrom(trial.Grid, completion_))) {
-            PairOutcome& outcome = at(column, row, digit);
-            outcome.result = GuessResult::Stalls;
-            --unknown_;
+        // With one completion, a digit that departs from it stays and the grid never finishes:
+        // the pass stops at one the steps write or the guessed cell keeps (board.expected). The
+        // digits of the stalled grid are all in the completion.
+        if (cannotFinish(trial, board)) {
+            stalls();
             return;
         }
+    }
+    if (board.lost) {
+        stalls();
+        return;
     }
     record(column, row, digit, trial.SolvedFlag == 1, counter.passes, trial.Grid);
 }

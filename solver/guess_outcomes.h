@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "solver/puzzle_state.h"
+#include "solver/solve_board.h"
 
 namespace quodrill {
 
@@ -68,7 +69,7 @@ class GuessOutcomes {
   private:
     PairOutcome& at(int column, int row, int digit);
     // Runs the guess on a copy of the stalled state; a run whose grid can no longer be finished
-    // is stopped at the first pass that shows it.
+    // is stopped in the first pass that shows it, after the step that does.
     void evaluate(int column, int row, int digit);
     int solutionIndex(const GridArray& grid);
     // The completions of the stalled grid, counted once up to two: a finishing guess ends on one.
@@ -81,6 +82,7 @@ class GuessOutcomes {
     bool valid_ = false;
     GridArray grid_{};
     CandidateMasks candidates_{};
+    SolveBoard board_{};  // the board of the stalled grid, loaded once
     std::array<PairOutcome, kCellCount * 9> pairs_{};
     int unknown_ = 0;
     int finishing_ = 0;

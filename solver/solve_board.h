@@ -99,6 +99,23 @@ struct SolveBoard {
     int unitsWithRepeats = 0;
     // Per column (element 0 for column 1), its blank cells.
     std::array<RowBits, 9> blankRows{};
+    // Whether a pass of this run has taken the candidates of every filled cell. From then on
+    // every cell a step fills loses its candidates as it is written, and none gets any back, so
+    // the clearing has nothing left to do in the later passes of the run.
+    bool filledCellsCleared = false;
+    // Where the caller needs only to know whether the run finishes the grid (stopWhenLost), the
+    // pass stops after the first step that shows it cannot, and sets `lost`: when the cell trial
+    // leaves a blank cell without candidates, or a cell trial or hidden single writes another
+    // digit than `expected`, the one grid the run could finish on, has there. Either cell keeps
+    // its text for good: no step writes a cell without candidates, and none gives candidates back.
+    bool stopWhenLost = false;
+    bool lost = false;
+    const GridArray* expected = nullptr;
+    // A cell written before the run (a guess) that a hidden single may write over while it still
+    // has candidates, in the first pass: looked at against `expected` once the hidden singles of a
+    // pass are placed, as the later steps write no cell. Column 0 for none.
+    int watchedColumn = 0;
+    int watchedRow = 0;
 
     bool hasBlankCell() const {
         RowBits any = 0;

@@ -15,10 +15,25 @@ void countStall(PuzzleState& state) {
 bool runSolvePass(PuzzleState& state, SolveBoard& board, PassObserver& observer) {
     state.CandidateSnapshot = state.Candidates;
 
+    // Where the run stops when lost, the state is left half-way through the pass.
     TryEveryBlankCell(state, board);
+    if (board.lost && board.stopWhenLost) {
+        return true;
+    }
     PlaceHiddenSinglesInBoxes(state, board);
+    if (board.expected != nullptr && board.watchedColumn != 0) {
+        const int column = board.watchedColumn;
+        const int row = board.watchedRow;
+        board.lost |= state.Grid[column][row] != (*board.expected)[column][row];
+    }
+    if (board.lost && board.stopWhenLost) {
+        return true;
+    }
     EliminatePointingInRows(state, board);
-    ClearSolvedCellCandidates(state, board);
+    if (!board.filledCellsCleared) {
+        ClearSolvedCellCandidates(state, board);
+        board.filledCellsCleared = true;
+    }
     observer.afterPass(state);
 
     // Only a full grid without a repeated digit is solved; a full grid that repeats a digit

@@ -49,7 +49,9 @@ RunOutcome RunSolvePasses(PuzzleState& state, PassObserver& observer);
 RunOutcome takeRunEnd(PuzzleState& state, const RunEnd& end);
 
 // One pass of a run, on a board loaded from the state when the run began: snapshot, the four
-// steps, the observer; returns whether the run stops after it.
+// steps, the observer; returns whether the run stops after it. On a board that stops when lost it
+// also returns true, before the steps after it and the observer, once a step shows that the run
+// cannot finish the grid (board.lost).
 bool runSolvePass(PuzzleState& state, SolveBoard& board, PassObserver& observer);
 
 }  // namespace quodrill

@@ -4,7 +4,9 @@
 
 #include <array>
 #include <fstream>
+#include <functional>
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,6 +15,7 @@
 #include "events/plain_window.h"
 #include "events/puzzle_loading.h"
 #include "solver/completions.h"
+#include "solver/guess_outcomes.h"
 #include "solver/propagation.h"
 #include "solver/solve_run.h"
 #include "sources/examples.h"
@@ -438,16 +441,16 @@ std::string oneLine(const auto& rows) {
     return line;
 }
 
-// The completions of stalled grids, counted by the program with singles placed along the way and
-// by the plain search: the stalls of the examples, of qqwing's puzzles at every difficulty, of
-// sparse and unsolvable grids and of the runs after their guesses, and random states.
-TEST(Differential, CompletionsOfStalls) {
-    std::vector<std::pair<std::string, bool>> puzzles;  // with the stalls after every guess
+// Puzzles whose stalls are compared, each with whether the stalls after every guess from its
+// first stall are compared too: the examples, qqwing's puzzles at every difficulty, sparse and
+// unsolvable grids.
+std::vector<std::pair<std::string, bool>> stalledPuzzles() {
+    std::vector<std::pair<std::string, bool>> puzzles;
     for (const ExamplePuzzle& example : kExamplePuzzles) {
         puzzles.emplace_back(oneLine(example.rows), true);
     }
     const std::vector<std::string> bench = benchPuzzles();
-    ASSERT_EQ(bench.size(), 1000u) << QUODRILL_BENCH_PUZZLES;
+    EXPECT_EQ(bench.size(), 1000u) << QUODRILL_BENCH_PUZZLES;
     for (std::size_t i = 0; i < bench.size(); ++i) {
         puzzles.emplace_back(bench[i], i % 20 == 0);
     }
@@ -461,8 +464,17 @@ TEST(Differential, CompletionsOfStalls) {
         puzzles.emplace_back(oneLine(generator.puzzleWithBlanks(blanks)), i % 4 == 0);
         puzzles.emplace_back(oneLine(generator.unsolvablePuzzle(blanks)), i % 4 == 0);
     }
+    return puzzles;
+}
 
-    CompletionTally tally;
+// Calls `check` on the first stall of every stalled puzzle and, where asked, on every
+// `afterGuessStep`-th stall after its guesses, until a fatal failure; returns the stalls checked.
+int checkStalls(std::size_t afterGuessStep,
+                const std::function<void(const PuzzleState&, const std::string&)>& check) {
+    const std::vector<std::pair<std::string, bool>> puzzles = stalledPuzzles();
+    if (::testing::Test::HasFailure()) {
+        return 0;
+    }
     int stalls = 0;
     for (const auto& [puzzle, withGuesses] : puzzles) {
         const std::optional<PuzzleState> stall = firstStall(puzzle);
@@ -470,17 +482,30 @@ TEST(Differential, CompletionsOfStalls) {
             continue;
         }
         ++stalls;
-        expectSameCompletions(*stall, puzzle, tally);
+        check(*stall, puzzle);
         if (withGuesses) {
-            for (const PuzzleState& next : stallsAfterGuesses(*stall)) {
+            const std::vector<PuzzleState> next = stallsAfterGuesses(*stall);
+            for (std::size_t i = 0; i < next.size(); i += afterGuessStep) {
                 ++stalls;
-                expectSameCompletions(next, puzzle + " after a guess", tally);
+                check(next[i], puzzle + " after a guess");
             }
         }
         if (::testing::Test::HasFatalFailure()) {
-            return;
+            break;
         }
     }
+    return stalls;
+}
+
+// The completions of stalled grids, counted by the program with singles placed along the way and
+// by the plain search: the stalls of the stalled puzzles and of the runs after their guesses, and
+// random states.
+TEST(Differential, CompletionsOfStalls) {
+    CompletionTally tally;
+    const int stalls = checkStalls(1, [&tally](const PuzzleState& stall, const std::string& which) {
+        expectSameCompletions(stall, which, tally);
+    });
+    ASSERT_FALSE(::testing::Test::HasFailure());
     PuzzleGenerator random(28);
     for (int i = 0; i < 2000 && !::testing::Test::HasFatalFailure(); ++i) {
         expectSameCompletions(randomState(random), "random state " + std::to_string(i), tally);
@@ -494,6 +519,81 @@ TEST(Differential, CompletionsOfStalls) {
               << tally.counted[1] << ", " << tally.counted[2] << "; the plain search gave up on "
               << tally.uncounted
               << ", of which settled by the program's count: " << tally.settledBeyond << "\n";
+}
+
+class PassTally final : public PassObserver {
+  public:
+    void afterPass(const PuzzleState&) override { ++passes; }
+    int passes = 0;
+};
+
+// What the outcomes found for every guess from `stall`, against the engine's whole run after it:
+// a finishing guess on the same grid in as many passes, a stalling one stalls, in as many passes
+// where they are known. Counts the guesses compared and those that finish.
+void expectSameGuessOutcomes(const PuzzleState& stall, const std::string& which, int& guesses,
+                             int& finishing) {
+    auto outcomes = std::make_unique<GuessOutcomes>();
+    outcomes->startFor(stall);
+    outcomes->completeAll();
+    ASSERT_TRUE(outcomes->complete()) << which;
+    for (int c = kFirst; c <= kLast; ++c) {
+        for (int r = kFirst; r <= kLast; ++r) {
+            const DigitMask mask = stall.Candidates[static_cast<std::size_t>(cellIndex(c, r))];
+            for (int d = kFirst; d <= kLast && isBlank(stall.Grid[c][r]); ++d) {
+                if ((mask & digitBit(d)) == 0) {
+                    continue;
+                }
+                PuzzleState trial = stall;
+                trial.StallCount = 1;
+                trial.Grid[c][r] = digitText(d);
+                PassTally tally;
+                RunSolvePasses(trial, tally);
+                const PairOutcome* outcome = outcomes->known(c, r, d);
+                const std::string where = which + ", guess " + std::to_string(d) + " at column " +
+                                          std::to_string(c) + ", row " + std::to_string(r);
+                ASSERT_NE(outcome, nullptr) << where;
+                ++guesses;
+                if (trial.SolvedFlag == 1) {
+                    ++finishing;
+                    ASSERT_EQ(outcome->result, GuessResult::Finishes) << where;
+                    ASSERT_TRUE(outcomes->solution(outcome->solution) == trial.Grid) << where;
+                } else {
+                    ASSERT_EQ(outcome->result, GuessResult::Stalls) << where;
+                }
+                ASSERT_TRUE(outcome->passesKnown || outcome->result == GuessResult::Stalls)
+                    << where;
+                if (outcome->passesKnown) {
+                    ASSERT_EQ(outcome->passes, tally.passes) << where;
+                }
+            }
+        }
+    }
+}
+
+// The outcome of every guess from many stalls, found the cheap way (stopped once the grid cannot
+// be finished), against the engine's run after the guess followed to its end: the stalls of the
+// stalled puzzles and of the runs after their guesses, and random states.
+TEST(Differential, GuessOutcomesOfStalls) {
+    int guesses = 0;
+    int finishing = 0;
+    // Every fourth stall after a guess: the sparse grids have hundreds, each with hundreds of
+    // guesses.
+    int stalls =
+        checkStalls(4, [&guesses, &finishing](const PuzzleState& stall, const std::string& which) {
+            expectSameGuessOutcomes(stall, which, guesses, finishing);
+        });
+    ASSERT_FALSE(::testing::Test::HasFailure());
+    PuzzleGenerator random(29);
+    for (int i = 0; i < 100 && !::testing::Test::HasFatalFailure(); ++i) {
+        ++stalls;
+        expectSameGuessOutcomes(randomState(random), "random state " + std::to_string(i), guesses,
+                                finishing);
+    }
+    EXPECT_GT(stalls, 3000);
+    EXPECT_GT(finishing, 5000);
+    EXPECT_GT(guesses - finishing, 10000);
+    std::cout << "stalls: " << stalls << "; guesses: " << guesses << ", of which finish "
+              << finishing << "\n";
 }
 
 }  // namespace
