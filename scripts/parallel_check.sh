@@ -14,6 +14,9 @@ count=${1:-10000}
 program=$(realpath "${2:-build/app/quodrill}")
 source scripts/require_tools.sh
 require_tools parallel:parallel qqwing:qqwing
+# GNU parallel runs a host's commands through $SHELL: where that is unset (env -i, a fresh
+# chroot), the blocks sent with -S come back empty without a word.
+export SHELL="${SHELL:-/bin/sh}"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
