@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "events/captions.h"
 #include "solver/set_up.h"
 #include "sources/examples.h"
 
