@@ -52,6 +52,9 @@ bool GuessOutcomes::isGuessFrom(const PuzzleState& state, int& column, int& row,
     }
     int changed = 0;
     for (int c = kFirst; c <= kLast; ++c) {
+        if (state.Grid[c] == grid_[c]) {
+            continue;  // a column compared whole: most are as they were
+        }
         for (int r = kFirst; r <= kLast; ++r) {
             if (state.Grid[c][r] != grid_[c][r]) {
                 ++changed;
