@@ -25,6 +25,7 @@ bool cannotFinish(const PuzzleState& state, const SolveBoard& board) {
     if (board.unitsWithRepeats > 0) {
         return true;
     }
+#pragma GCC unroll 9
     for (std::size_t column = 0; column < 9; ++column) {
         for (unsigned rows = board.blankRows[column]; rows != 0; rows &= rows - 1) {
             const auto row = static_cast<std::size_t>(std::countr_zero(rows));
