@@ -38,6 +38,13 @@ void writePuzzleRows(WindowOps& window, std::string_view cells) {
     showNewPuzzle(window);
 }
 
+void writeDigitRows(WindowOps& window, std::string_view cells) {
+    for (int r = 0; r < 9; ++r) {
+        window.setRowText(r, cells.substr(static_cast<std::size_t>(9 * r), 9));
+    }
+    showNewPuzzle(window);
+}
+
 bool loadPuzzleFile(WindowOps& window, const std::string& filename) {
     const FileText file = ReadTextFileContents(filename);
     if (!file) {

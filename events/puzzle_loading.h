@@ -18,6 +18,11 @@ namespace quodrill {
 // numbers)", whatever an earlier puzzle left there. The load button is left as it is.
 void writePuzzleRows(WindowOps& window, std::string_view cells);
 
+// Writes a puzzle of 81 digits "0" to "9" into the rows a whole row at a time. No text made of
+// digits is a keyword, so the rows, the set-up and the status end as writePuzzleRows leaves them,
+// after a tenth of the writes.
+void writeDigitRows(WindowOps& window, std::string_view cells);
+
 // Reads the file with ReadTextFileContents and, when it was read, writes it into the rows and
 // sets the load button's caption to "重新". Returns whether it loaded; a failure changes nothing.
 bool loadPuzzleFile(WindowOps& window, const std::string& filename);

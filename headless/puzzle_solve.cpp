@@ -17,7 +17,7 @@ PuzzleSolve solvePuzzle(std::string_view cells, RandomSource& random, const Solv
     window.maxGuesses = settings.maxGuesses;
     window.outputShown = false;  // only the grid at the end is printed
     outcomes.forget();
-    writePuzzleRows(window, cells);
+    writeDigitRows(window, cells);  // the reader gives digits alone
     window.pressStart();
 
     RunReuse reuse(outcomes, settings.countPasses);

@@ -64,6 +64,7 @@ void PlaceHiddenSinglesInBoxes(PuzzleState& state, SolveBoard& board) {
     // other box holds, so the singles of every box can be found before any is placed.
     std::array<DigitMask, 9> singles{};
     DigitMask any = 0;
+#pragma GCC unroll 9
     for (int b = kFirst; b <= kLast; ++b) {
         singles[static_cast<std::size_t>(b - 1)] = hiddenSingles(state, board, b);
         any |= singles[static_cast<std::size_t>(b - 1)];

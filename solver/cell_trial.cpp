@@ -21,6 +21,8 @@ void tryBlankCells(PuzzleState& state, SolveBoard& board, const std::array<RowBi
     // A digit repeated anywhere makes every trial fail. A trial never writes a repeat, so what
     // holds for the first cell holds for the rest.
     const DigitMask allowed = board.unitsWithRepeats > 0 ? 0 : kAllDigits;
+    // The sweep runs every pass: each column gets its own copy of the loop over its cells.
+#pragma GCC unroll 9
     for (int column = kFirst; column <= kLast; ++column) {
         const std::size_t first = static_cast<std::size_t>(cellIndex(column, kFirst));
         DigitMask& columnDigits = board.present[static_cast<std::size_t>(columnUnit(column))];

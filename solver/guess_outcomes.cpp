@@ -25,6 +25,7 @@ bool cannotFinish(const PuzzleState& state, const SolveBoard& board) {
     if (board.unitsWithRepeats > 0) {
         return true;
     }
+#pragma GCC unroll 9
     for (std::size_t column = 0; column < 9; ++column) {
         for (unsigned rows = board.blankRows[column]; rows != 0; rows &= rows - 1) {
             const auto row = static_cast<std::size_t>(std::countr_zero(rows));
@@ -52,6 +53,9 @@ bool GuessOutcomes::isGuessFrom(const PuzzleState& state, int& column, int& row,
     }
     int changed = 0;
     for (int c = kFirst; c <= kLast; ++c) {
+        if (state.Grid[c] == grid_[c]) {
+            continue;  // a column compared whole: most are as they were
+        }
         for (int r = kFirst; r <= kLast; ++r) {
             if (state.Grid[c][r] != grid_[c][r]) {
                 ++changed;

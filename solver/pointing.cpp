@@ -39,6 +39,7 @@ void removeOutsideBox(CandidateMasks& candidates, int row, int columnOffset, Dig
 
 void EliminatePointingInRows(PuzzleState& state, SolveBoard& board) {
     CandidateMasks& candidates = state.Candidates;
+#pragma GCC unroll 9
     for (int b = kFirst; b <= kLast; ++b) {
         const DigitMask lacking = static_cast<DigitMask>(
             kAllDigits & ~board.present[static_cast<std::size_t>(boxUnit(b))]);

@@ -526,6 +526,18 @@ TEST(HeadlessSolver, ReusedRunsGiveThePlainChainAndStopOnlyWhereNoGuessFinishes)
     int stopped = 0;
     int finishedByGuesses = 0;
     for (const std::string& puzzle : puzzles) {
+        // The headless solve writes whole rows: the window must end as a load leaves it.
+        PuzzleState loadedState;
+        PuzzleState writtenState;
+        ReplayableRandom unused(1);
+        PlainWindow loaded(loadedState, unused);
+        PlainWindow written(writtenState, unused);
+        loadedState.GuessCount = writtenState.GuessCount = 3;
+        writePuzzleRows(loaded, puzzle);
+        writeDigitRows(written, puzzle);
+        EXPECT_EQ(written.rows, loaded.rows) << puzzle;
+        EXPECT_EQ(written.status, loaded.status) << puzzle;
+        EXPECT_EQ(writtenState.GuessCount, loadedState.GuessCount) << puzzle;
         for (const std::uint64_t seed : {1u, 29u}) {
             SolveSettings plainWay;
             plainWay.reuseRuns = false;
