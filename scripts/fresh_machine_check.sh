@@ -6,8 +6,8 @@
 # program's no-display message and exit status 1) and the test command `bash scripts/test.sh`
 # (every test must pass), then, on another clean `git archive` of HEAD, the whole `.ci/run` with
 # CI=true, as the CI does. Its last line gives each step's verdict; its exit status is 0 only
-# when all three held. Needs root and Debian's package mirror; took 13 minutes on two quiet cores,
-# 34 when other work was sharing them.
+# when all three held. Needs root and Debian's package mirror; took 20 minutes on two quiet cores
+# (12 of them for .ci/run).
 # Environment: QUODRILL_FRESH_BASE (the reused minimal system, default build-fresh/base),
 #              QUODRILL_FRESH_WORK (the copy the check runs in, default build-fresh/work),
 #              QUODRILL_FRESH_KEEP=1 keeps that copy afterwards (unmounted).
