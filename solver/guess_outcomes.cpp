@@ -169,6 +169,19 @@ void GuessOutcomes::evaluate(int column, int row, int digit) {
         stalls();
         return;
     }
+    // With one completion, only its own digit can finish the grid from this cell, unless the
+    // cell's row, column or box holds the guessed digit already (a state that is no stall). The
+    // digit stands in the completion somewhere else in the cell's row, in a cell that is blank
+    // here and has it as a candidate. The first pass tries that cell with the guess in the row,
+    // so the digit leaves its candidates for good, and the run cannot end on the completion.
+    const CellUnits& units = kCellUnits[static_cast<std::size_t>(cellIndex(column, row))];
+    const DigitMask seen = static_cast<DigitMask>(
+        board_.present[units.row] | board_.present[units.column] | board_.present[units.box]);
+    if (completions_ == 1 && completion_[column][row] != digitText(digit) &&
+        (seen & digitBit(digit)) == 0) {
+        stalls();
+        return;
+    }
     PuzzleState trial;
     trial.Grid = grid_;
     trial.Candidates = candidates_;
@@ -196,6 +209,28 @@ void GuessOutcomes::evaluate(int column, int row, int digit) {
         return;
     }
     record(column, row, digit, trial.SolvedFlag == 1, counter.passes, trial.Grid);
+    if (completions_ == 1 && trial.SolvedFlag == 0) {
+        stallAlongWith(trial.Grid);
+    }
+}
+
+void GuessOutcomes::stallAlongWith(const GridArray& stalled) {
+    // The run after a guess of the completion's own digit takes away no candidate of the
+    // completion, and ends where nothing more follows. Where it stalls, the guess of any digit it
+    // wrote starts from less than that end shows and cannot get further than it: it stalls too.
+    for (int c = kFirst; c <= kLast; ++c) {
+        for (int r = kFirst; r <= kLast; ++r) {
+            const CellText text = stalled[c][r];
+            if (isBlank(grid_[c][r]) && text == completion_[c][r]) {
+                const int digit = text - '0';
+                PairOutcome& outcome = at(c, r, digit);
+                if (outcome.result == GuessResult::Unknown) {
+                    outcome.result = GuessResult::Stalls;
+                    --unknown_;
+                }
+            }
+        }
+    }
 }
 
 bool GuessOutcomes::someGuessFinishes() {

@@ -71,6 +71,9 @@ class GuessOutcomes {
     // Runs the guess on a copy of the stalled state; a run whose grid can no longer be finished
     // is stopped in the first pass that shows it, after the step that does.
     void evaluate(int column, int row, int digit);
+    // With one completion, after a guess of its digit stalled on `stalled`: every guess of a
+    // digit that run wrote stalls as well.
+    void stallAlongWith(const GridArray& stalled);
     int solutionIndex(const GridArray& grid);
     // The completions of the stalled grid, counted once up to two: a finishing guess ends on one.
     void countCompletionsOnce();

@@ -571,8 +571,9 @@ void expectSameGuessOutcomes(const PuzzleState& stall, const std::string& which,
 }
 
 // The outcome of every guess from many stalls, found the cheap way (stopped once the grid cannot
-// be finished), against the engine's run after the guess followed to its end: the stalls of the
-// stalled puzzles and of the runs after their guesses, and random states.
+// be finished, settled without a run from the one completion or from another guess's stall),
+// against the engine's run after the guess followed to its end: the stalls of the stalled puzzles
+// and of the runs after their guesses, and random states.
 TEST(Differential, GuessOutcomesOfStalls) {
     int guesses = 0;
     int finishing = 0;
