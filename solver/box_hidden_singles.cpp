@@ -39,6 +39,7 @@ void placeHiddenSingle(PuzzleState& state, SolveBoard& board, int box, int digit
                 const int row = boxRowOffset(box) + 1 + dr;
                 writeCell(state, board, column, row, digitText(digit));
                 state.Candidates[cell] = 0;
+                markCandidatesChanged(board, cell);
                 board.lost |=
                     board.expected != nullptr && (*board.expected)[column][row] != digitText(digit);
                 return;
@@ -61,14 +62,17 @@ void placeHiddenSingles(PuzzleState& state, SolveBoard& board, int box, DigitMas
 
 void PlaceHiddenSinglesInBoxes(PuzzleState& state, SolveBoard& board) {
     // Boxes share no cell, and a placement writes one cell of its own box and changes what no
-    // other box holds, so the singles of every box can be found before any is placed.
+    // other box holds, so the singles of every box can be found before any is placed. Only the
+    // marked boxes are looked at: a box left unmarked since a look that found no single has none.
+    // A placement marks its box again.
     std::array<DigitMask, 9> singles{};
     DigitMask any = 0;
-#pragma GCC unroll 9
-    for (int b = kFirst; b <= kLast; ++b) {
+    for (unsigned boxes = board.boxesToSearch; boxes != 0; boxes &= boxes - 1) {
+        const int b = std::countr_zero(boxes);
         singles[static_cast<std::size_t>(b - 1)] = hiddenSingles(state, board, b);
         any |= singles[static_cast<std::size_t>(b - 1)];
     }
+    board.boxesToSearch = 0;
     if (any == 0) {
         return;
     }

@@ -77,6 +77,19 @@ void GuessOutcomes::startFor(const PuzzleState& state) {
     grid_ = state.Grid;
     candidates_ = state.Candidates;
     board_ = loadBoard(state);
+    // A stall is where a pass changes nothing. One pass over a copy shows it, and leaves the board
+    // with nothing marked for the steps to look at: the runs after the guesses then look only at
+    // what a guess changes. Anything else keeps the board as loaded, everything marked.
+    PuzzleState settled;
+    settled.Grid = grid_;
+    settled.Candidates = candidates_;
+    SolveBoard board = board_;
+    PassCounter counter;
+    runSolvePass(settled, board, counter);
+    if (settled.Grid == grid_ && settled.Candidates == candidates_) {
+        board_ = board;
+        board_.filledCellsCleared = false;  // as in a run's first pass, for the guessed cell
+    }
     pairs_.fill(PairOutcome{});
     unknown_ = 0;
     finishing_ = 0;

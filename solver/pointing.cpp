@@ -5,6 +5,7 @@
 // touches that digit in other boxes, so the digits of one box are settled together; the boxes
 // are taken in ascending order because a removal is seen by the later boxes of the same band.
 #include <array>
+#include <bit>
 
 #include "solver/candidate_count.h"
 #include "solver/propagation.h"
@@ -18,29 +19,37 @@ CandidateCount boxRow(const CandidateMasks& masks, std::size_t first, std::size_
     return countThree(masks[first + i], masks[first + i + 9], masks[first + i + 18]);
 }
 
-// Removes `digits` from the six cells of grid row `row` outside the box at `columnOffset`: from
-// the whole row, after which the box's three cells get back what they had.
-void removeOutsideBox(CandidateMasks& candidates, int row, int columnOffset, DigitMask digits) {
+// Removes `digits` from the six cells of grid row `row` outside the box at `columnOffset`, and
+// marks the cells that lose one.
+void removeOutsideBox(CandidateMasks& candidates, SolveBoard& board, int row, int columnOffset,
+                      DigitMask digits) {
     const std::size_t first = static_cast<std::size_t>(cellIndex(kFirst, row));
-    const std::size_t inside = first + static_cast<std::size_t>(columnOffset * 9);
-    const std::array<DigitMask, 3> kept = {candidates[inside], candidates[inside + 9],
-                                           candidates[inside + 18]};
 #pragma GCC unroll 9
-    for (std::size_t x = 0; x < 9; ++x) {
-        DigitMask& mask = candidates[first + x * 9];
-        mask = static_cast<DigitMask>(mask & ~digits);
+    for (int x = 0; x < 9; ++x) {
+        if (x / 3 * 3 == columnOffset) {
+            continue;
+        }
+        const std::size_t cell = first + static_cast<std::size_t>(x * 9);
+        DigitMask& mask = candidates[cell];
+        if ((mask & digits) != 0) {
+            mask = static_cast<DigitMask>(mask & ~digits);
+            markCandidatesChanged(board, cell);
+        }
     }
-    candidates[inside] = kept[0];
-    candidates[inside + 9] = kept[1];
-    candidates[inside + 18] = kept[2];
 }
 
 }  // namespace
 
 void EliminatePointingInRows(PuzzleState& state, SolveBoard& board) {
     CandidateMasks& candidates = state.Candidates;
-#pragma GCC unroll 9
-    for (int b = kFirst; b <= kLast; ++b) {
+    // Only the marked boxes are looked at: pointing from a box unchanged since its last look
+    // takes nothing more. A removal marks the boxes it reaches, and those still ahead are looked
+    // at in this step.
+    unsigned ahead = kAllDigits;
+    for (unsigned boxes = board.boxesToPoint; boxes != 0; boxes = board.boxesToPoint & ahead) {
+        const int b = std::countr_zero(boxes);
+        board.boxesToPoint &= static_cast<std::uint16_t>(~(1u << b));
+        ahead = ~((2u << b) - 1);
         const DigitMask lacking = static_cast<DigitMask>(
             kAllDigits & ~board.present[static_cast<std::size_t>(boxUnit(b))]);
         if (lacking == 0) {
@@ -58,22 +67,22 @@ void EliminatePointingInRows(PuzzleState& state, SolveBoard& board) {
         for (int i = 0; i < 3; ++i) {
             const DigitMask digits = pointing[static_cast<std::size_t>(i)];
             if (digits != 0) {
-                removeOutsideBox(candidates, boxRowOffset(b) + i + 1, columnOffset, digits);
+                removeOutsideBox(candidates, board, boxRowOffset(b) + i + 1, columnOffset, digits);
             }
         }
     }
 }
 
-void ClearSolvedCellCandidates(PuzzleState& state, const SolveBoard& board) {
+void ClearSolvedCellCandidates(PuzzleState& state, SolveBoard& board) {
     for (int c = kFirst; c <= kLast; ++c) {
         const unsigned blankRows = board.blankRows[static_cast<std::size_t>(c - 1)];
         const std::size_t first = static_cast<std::size_t>(cellIndex(c, kFirst));
-#pragma GCC unroll 9
-        for (int r = 0; r < 9; ++r) {
-            // All bits for a blank cell, none for a filled one.
-            const unsigned keep = 0u - ((blankRows >> r) & 1u);
-            DigitMask& mask = state.Candidates[first + static_cast<std::size_t>(r)];
-            mask = static_cast<DigitMask>(mask & keep);
+        for (unsigned filled = ~blankRows & 0x1FFu; filled != 0; filled &= filled - 1) {
+            const std::size_t cell = first + static_cast<std::size_t>(std::countr_zero(filled));
+            if (state.Candidates[cell] != 0) {
+                state.Candidates[cell] = 0;
+                markCandidatesChanged(board, cell);
+            }
         }
     }
 }

@@ -29,6 +29,6 @@ void PlaceHiddenSinglesInBoxes(PuzzleState& state, SolveBoard& board);
 void EliminatePointingInRows(PuzzleState& state, SolveBoard& board);
 
 // Every filled cell loses all nine candidates.
-void ClearSolvedCellCandidates(PuzzleState& state, const SolveBoard& board);
+void ClearSolvedCellCandidates(PuzzleState& state, SolveBoard& board);
 
 }  // namespace quodrill

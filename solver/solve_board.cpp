@@ -119,6 +119,32 @@ void countGrid(SolveBoard& board, const GridArray& grid) {
 
 }  // namespace
 
+// Per cell, the cells of its row, column and box, as the board's untried marks.
+constexpr std::array<std::array<RowBits, 9>, kCellCount> kUnitMarks = [] {
+    std::array<std::array<RowBits, 9>, kCellCount> marks{};
+    for (std::size_t cell = 0; cell < kCellCount; ++cell) {
+        const CellUnits& units = kCellUnits[cell];
+        for (std::size_t other = 0; other < kCellCount; ++other) {
+            const CellUnits& others = kCellUnits[other];
+            if (others.row == units.row || others.column == units.column ||
+                others.box == units.box) {
+                marks[cell][other / 9] |= static_cast<RowBits>(1u << (other % 9));
+            }
+        }
+    }
+    return marks;
+}();
+
+void markUnitsChanged(SolveBoard& board, std::size_t cell) {
+    const std::array<RowBits, 9>& marks = kUnitMarks[cell];
+    for (std::size_t column = 0; column < 9; ++column) {
+        board.untried[column] |= marks[column];
+    }
+    const auto box = static_cast<std::uint16_t>(1u << (kCellUnits[cell].box - 17));
+    board.boxesToSearch |= box;
+    board.boxesToPoint |= box;
+}
+
 SolveBoard loadBoard(const PuzzleState& state) {
     SolveBoard board;
     countGrid(board, state.Grid);
@@ -133,18 +159,27 @@ void rewriteCell(PuzzleState& state, SolveBoard& board, int column, int row, Cel
     blankRows =
         static_cast<RowBits>(isBlank(text) ? blankRows | rowBit(row) : blankRows & ~rowBit(row));
     cell = text;
-    const CellUnits& units = kCellUnits[static_cast<std::size_t>(cellIndex(column, row))];
-    // A cell that held no digit only adds one to its units; one that held a digit loses it.
-    if (before == 0) {
-        if (after != 0) {
-            addToUnit(board, units.row, after);
-            addToUnit(board, units.column, after);
-            addToUnit(board, units.box, after);
-        }
+    const auto index = static_cast<std::size_t>(cellIndex(column, row));
+    // The cell's own trial is due whatever its text became.
+    board.untried[index / 9] |= static_cast<RowBits>(1u << (index % 9));
+    if (before == after) {
         return;
     }
-    for (const std::uint8_t unit : {units.row, units.column, units.box}) {
-        recountUnit(board, state.Grid, unit);
+    markUnitsChanged(board, index);
+    const bool repeatedBefore = board.unitsWithRepeats > 0;
+    const CellUnits& units = kCellUnits[index];
+    // A cell that held no digit only adds one to its units; one that held a digit loses it.
+    if (before == 0) {
+        addToUnit(board, units.row, after);
+        addToUnit(board, units.column, after);
+        addToUnit(board, units.box, after);
+    } else {
+        for (const std::uint8_t unit : {units.row, units.column, units.box}) {
+            recountUnit(board, state.Grid, unit);
+        }
+    }
+    if ((board.unitsWithRepeats > 0) != repeatedBefore) {
+        board.untried.fill(0x1FF);  // every trial fails where the grid repeats a digit
     }
 }
 

@@ -99,6 +99,14 @@ struct SolveBoard {
     int unitsWithRepeats = 0;
     // Per column (element 0 for column 1), its blank cells.
     std::array<RowBits, 9> blankRows{};
+    // What a step still has to look at: per column the cells whose trial may change something,
+    // and the boxes (bit b for box b) whose hidden singles or pointing may. Everything at first;
+    // a look that changes nothing clears its mark, and every change marks again what it can
+    // affect: a cell's candidates its trial and its box, a unit's digits the trials of the unit's
+    // cells and, for a box, both looks at the box. What is left unmarked would change nothing.
+    std::array<RowBits, 9> untried{0x1FF, 0x1FF, 0x1FF, 0x1FF, 0x1FF, 0x1FF, 0x1FF, 0x1FF, 0x1FF};
+    std::uint16_t boxesToSearch = kAllDigits;
+    std::uint16_t boxesToPoint = kAllDigits;
     // Whether a pass of this run has taken the candidates of every filled cell. From then on
     // every cell a step fills loses its candidates as it is written, and none gets any back, so
     // the clearing has nothing left to do in the later passes of the run.
@@ -128,6 +136,18 @@ struct SolveBoard {
 
 // Counts the grid of the state.
 SolveBoard loadBoard(const PuzzleState& state);
+
+// The candidates of the cell (index) changed: its trial and its box's looks are due again.
+inline void markCandidatesChanged(SolveBoard& board, std::size_t cell) {
+    board.untried[cell / 9] |= static_cast<RowBits>(1u << (cell % 9));
+    const auto box = static_cast<std::uint16_t>(1u << (kCellUnits[cell].box - 17));
+    board.boxesToSearch |= box;
+    board.boxesToPoint |= box;
+}
+
+// The digits of the cell's row, column and box changed: the trials of their cells are due again,
+// and the looks at the box.
+void markUnitsChanged(SolveBoard& board, std::size_t cell);
 
 // Writes `text` into Grid(column, row) and keeps the board's unit masks in step.
 void rewriteCell(PuzzleState& state, SolveBoard& board, int column, int row, CellText text);

@@ -23,7 +23,7 @@ inline void EliminatePointingInRows(PuzzleState& state) {
 }
 
 inline void ClearSolvedCellCandidates(PuzzleState& state) {
-    const SolveBoard board = loadBoard(state);
+    SolveBoard board = loadBoard(state);
     quodrill::ClearSolvedCellCandidates(state, board);
 }
 
