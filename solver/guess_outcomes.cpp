@@ -96,6 +96,7 @@ void GuessOutcomes::startFor(const PuzzleState& state) {
     solutionCount_ = 0;
     completionsCounted_ = false;
     completions_ = 2;
+    finishingCells_.fill(0);
     for (int c = kFirst; c <= kLast; ++c) {
         for (int r = kFirst; r <= kLast; ++r) {
             if (isBlank(grid_[c][r])) {
@@ -207,6 +208,8 @@ void GuessOutcomes::evaluate(int column, int row, int digit) {
         board.watchedColumn = column;
         board.watchedRow = row;
     }
+    const bool followsCompletion =
+        completions_ == 1 && completion_[column][row] == digitText(digit);
     PassCounter counter;
     while (!runSolvePass(trial, board, counter)) {
         // With one completion, a digit that departs from it stays and the grid never finishes:
@@ -216,15 +219,42 @@ void GuessOutcomes::evaluate(int column, int row, int digit) {
             stalls();
             return;
         }
+        if (followsCompletion && reachesFinishingGuess(board)) {
+            finishesAsKnown(column, row);
+            return;
+        }
     }
     if (board.lost) {
         stalls();
         return;
     }
     record(column, row, digit, trial.SolvedFlag == 1, counter.passes, trial.Grid);
-    if (completions_ == 1 && trial.SolvedFlag == 0) {
+    if (followsCompletion && trial.SolvedFlag == 0) {
         stallAlongWith(trial.Grid);
     }
+    if (followsCompletion && trial.SolvedFlag == 1) {
+        finishingCells_[static_cast<std::size_t>(column - 1)] |= rowBit(row);
+    }
+}
+
+bool GuessOutcomes::reachesFinishingGuess(const SolveBoard& board) const {
+    // The run after a guess of the completion's own digit writes only the completion's digits
+    // and takes away none of its candidates. Once it has written the cell of a guess that
+    // finishes the grid, it holds at least what that guess started from, and gets as far.
+    unsigned reached = 0;
+    for (std::size_t c = 0; c < 9; ++c) {
+        reached |= finishingCells_[c] & ~board.blankRows[c];
+    }
+    return reached != 0;
+}
+
+void GuessOutcomes::finishesAsKnown(int column, int row) {
+    PairOutcome& outcome = at(column, row, completion_[column][row] - '0');
+    outcome.result = GuessResult::Finishes;
+    outcome.solution = static_cast<std::int16_t>(solutionIndex(completion_));
+    --unknown_;
+    ++finishing_;
+    finishingCells_[static_cast<std::size_t>(column - 1)] |= rowBit(row);
 }
 
 void GuessOutcomes::stallAlongWith(const GridArray& stalled) {

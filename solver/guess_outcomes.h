@@ -74,6 +74,10 @@ class GuessOutcomes {
     // With one completion, after a guess of its digit stalled on `stalled`: every guess of a
     // digit that run wrote stalls as well.
     void stallAlongWith(const GridArray& stalled);
+    // With one completion, during the run after a guess of its digit: whether the run has
+    // written a cell whose guess is known to finish the grid; then this guess finishes it too.
+    bool reachesFinishingGuess(const SolveBoard& board) const;
+    void finishesAsKnown(int column, int row);
     int solutionIndex(const GridArray& grid);
     // The completions of the stalled grid, counted once up to two: a finishing guess ends on one.
     void countCompletionsOnce();
@@ -81,6 +85,8 @@ class GuessOutcomes {
     bool completionsCounted_ = false;
     int completions_ = 2;     // 0, 1, or 2 for two or more or not known: only 0 and 1 are used
     GridArray completion_{};  // the first completion found
+    // With one completion, per column the cells where a guess of its digit finishes the grid.
+    std::array<RowBits, 9> finishingCells_{};
 
     bool valid_ = false;
     GridArray grid_{};

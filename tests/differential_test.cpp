@@ -560,8 +560,6 @@ void expectSameGuessOutcomes(const PuzzleState& stall, const std::string& which,
                 } else {
                     ASSERT_EQ(outcome->result, GuessResult::Stalls) << where;
                 }
-                ASSERT_TRUE(outcome->passesKnown || outcome->result == GuessResult::Stalls)
-                    << where;
                 if (outcome->passesKnown) {
                     ASSERT_EQ(outcome->passes, tally.passes) << where;
                 }
@@ -571,7 +569,7 @@ void expectSameGuessOutcomes(const PuzzleState& stall, const std::string& which,
 }
 
 // The outcome of every guess from many stalls, found the cheap way (stopped once the grid cannot
-// be finished, settled without a run from the one completion or from another guess's stall),
+// be finished, settled without a run from the one completion or from another guess's end),
 // against the engine's run after the guess followed to its end: the stalls of the stalled puzzles
 // and of the runs after their guesses, and random states.
 TEST(Differential, GuessOutcomesOfStalls) {
