@@ -50,6 +50,9 @@ RowsSetUp rowsSetUpOf(const GridArray& grid) {
     RowsSetUp setUp;
     setUp.grid = grid;
     for (int x = kFirst; x <= kLast; ++x) {
+        // Once a puzzle and at every Start: the nine cells of a column are looked at without a
+        // loop.
+#pragma GCC unroll 9
         for (int y = kFirst; y <= kLast; ++y) {
             const auto cell = static_cast<std::size_t>(cellIndex(x, y));
             const bool blank = isBlank(grid[x][y]);
