@@ -8,6 +8,11 @@ namespace quodrill {
 
 void Testt_Timer(PuzzleState& state, WindowOps& window, RandomSource& random,
                  GuessOutcomes& outcomes) {
+    guessTick(state, window, random, outcomes, outcomes.isFor(state));
+}
+
+GuessCell guessTick(PuzzleState& state, WindowOps& window, RandomSource& random,
+                    GuessOutcomes& outcomes, bool seenBefore) {
     const auto stop = [&window](SolveEnd end) {
         window.showSolveEnd(end);
         window.disarmTimer(TimerId::Testt);
@@ -17,38 +22,39 @@ void Testt_Timer(PuzzleState& state, WindowOps& window, RandomSource& random,
     // finishes it, no cycle ever will. That is asked from the second stall in the state on (the
     // first guess is made regardless), and at a limit below the counter's, so that the stop gives
     // the one reason; at the counter's own limit the limit is the reason.
-    const bool seenBefore = outcomes.isFor(state);
     if (!seenBefore) {
         outcomes.startFor(state);
     }
     if ((seenBefore || atLimit) && state.GuessCount < kCounterLimit &&
         !outcomes.someGuessFinishes()) {
         stop(SolveEnd::NoGuessFinishes);
-        return;
+        return {};
     }
     if (atLimit) {
         stop(SolveEnd::GuessLimit);
-        return;
+        return {};
     }
-    const GuessOutcome outcome = makeRandomGuess(state, random);
+    GuessCell placed;
+    const GuessOutcome outcome = makeRandomGuess(state, random, &placed);
     if (outcome == GuessOutcome::CountAtLimit) {
         stop(SolveEnd::GuessLimit);
-        return;
+        return {};
     }
     window.setRepeatCountCaption(captions::RepeatCountCaption(state.GuessCount).view());
     window.armTimer(outcome == GuessOutcome::Placed ? TimerId::TT : TimerId::SBT);
     window.disarmTimer(TimerId::Testt);
+    return placed;
 }
 
 void SBT_Timer(PuzzleState& state, WindowOps& window) {
     restartWithRows(state, window, nullptr);
 }
 
-void restartWithRows(PuzzleState& state, WindowOps& window, const GridArray* rowsGrid) {
+void restartWithRows(PuzzleState& state, WindowOps& window, const RowsSetUp* rowsSetUp) {
     // Disarmed first so that the restart cannot run inside its own message box.
     window.disarmTimer(TimerId::SBT);
     state.SetUpDone = 0;
-    restartSetUp(state, window, rowsGrid);
+    restartSetUp(state, window, rowsSetUp);
     window.disarmTimer(TimerId::SBT);
 }
 

@@ -3,9 +3,11 @@
 #pragma once
 
 #include "events/window_ops.h"
+#include "solver/guess.h"
 #include "solver/guess_outcomes.h"
 #include "solver/puzzle_state.h"
 #include "solver/random_source.h"
+#include "solver/set_up.h"
 
 namespace quodrill {
 
@@ -16,11 +18,16 @@ namespace quodrill {
 // cycle has stalled in this state before and no single guess finishes it.
 void Testt_Timer(PuzzleState& state, WindowOps& window, RandomSource& random,
                  GuessOutcomes& outcomes);
+// Testt_Timer for a caller that follows the state (the headless solver's shortcuts): it tells
+// whether the outcomes are those of the state (`seenBefore`, outcomes.isFor(state)) and is told
+// the guess written, if any.
+GuessCell guessTick(PuzzleState& state, WindowOps& window, RandomSource& random,
+                    GuessOutcomes& outcomes, bool seenBefore);
 
 // SBT_Timer, the handler of the restart timer SBT: sets up again from the rows as they are now;
 // rows changed so that they no longer pass stop solving quietly.
 void SBT_Timer(PuzzleState& state, WindowOps& window);
-// The restart with the grid that the rows gave when they last passed (see restartSetUp).
-void restartWithRows(PuzzleState& state, WindowOps& window, const GridArray* rowsGrid);
+// The restart with the set-up of the rows as they were when they last passed (see restartSetUp).
+void restartWithRows(PuzzleState& state, WindowOps& window, const RowsSetUp* rowsSetUp);
 
 }  // namespace quodrill

@@ -57,7 +57,7 @@ bool setUpFromRowBoxes(PuzzleState& state, WindowOps& window, StartedBy by) {
     return true;
 }
 
-void start(PuzzleState& state, WindowOps& window, StartedBy by, const GridArray* rowsGrid) {
+void start(PuzzleState& state, WindowOps& window, StartedBy by, const RowsSetUp* rowsSetUp) {
     if (state.SetUpDone != 0) {
         window.armTimer(TimerId::TT);
         return;
@@ -65,9 +65,8 @@ void start(PuzzleState& state, WindowOps& window, StartedBy by, const GridArray*
     window.showRepeatCountLabel();
     state.SetUpDone = 1;
 
-    if (rowsGrid != nullptr) {
-        state.Grid = *rowsGrid;  // the rows passed before and are unchanged
-        finishSetUp(state);
+    if (rowsSetUp != nullptr) {
+        putSetUp(state, *rowsSetUp);  // the rows passed before and are unchanged
     } else if (!setUpFromRowBoxes(state, window, by)) {
         return;
     }
@@ -81,8 +80,8 @@ void SB_Click(PuzzleState& state, WindowOps& window) {
     start(state, window, StartedBy::Person, nullptr);
 }
 
-void restartSetUp(PuzzleState& state, WindowOps& window, const GridArray* rowsGrid) {
-    start(state, window, StartedBy::Restart, rowsGrid);
+void restartSetUp(PuzzleState& state, WindowOps& window, const RowsSetUp* rowsSetUp) {
+    start(state, window, StartedBy::Restart, rowsSetUp);
 }
 
 }  // namespace quodrill

@@ -4,17 +4,18 @@
 
 #include "events/window_ops.h"
 #include "solver/puzzle_state.h"
+#include "solver/set_up.h"
 
 namespace quodrill {
 
 // SB_Click: the handler of the Start button SB.
 void SB_Click(PuzzleState& state, WindowOps& window);
-// Start as the restart of the chain of timers makes it. With `rowsGrid`, the grid that the rows
-// gave when they last passed, for rows known to be unchanged since (the headless solver's
-// restarts): they are not read and checked again. Without it the rows are read: rows that pass
-// are set up as SB_Click sets them up; rows that no longer pass stop solving quietly: no message,
-// no row emptied, the Ready status, nothing armed, and the next Start checks them again.
-void restartSetUp(PuzzleState& state, WindowOps& window, const GridArray* rowsGrid);
+// Start as the restart of the chain of timers makes it. With `rowsSetUp`, the set-up of the rows
+// as they were when they last passed, for rows known to be unchanged since (the headless
+// solver's restarts): they are not read and checked again. Without it the rows are read: rows that
+// pass are set up as SB_Click sets them up; rows that no longer pass stop solving quietly: no
+// message, no row emptied, the Ready status, nothing armed, and the next Start checks them again.
+void restartSetUp(PuzzleState& state, WindowOps& window, const RowsSetUp* rowsSetUp);
 void ShowInputFormatError(WindowOps& window);
 
 }  // namespace quodrill

@@ -18,16 +18,17 @@ PuzzleSolve solvePuzzle(std::string_view cells, RandomSource& random, const Solv
     window.outputShown = false;  // only the grid at the end is printed
     outcomes.forget();
     writeDigitRows(window, cells);  // the reader gives digits alone
-    window.pressStart();
 
-    RunReuse reuse(outcomes, settings.countPasses);
+    RunReuse reuse(outcomes, random, settings.countPasses);
     TimerId timer = TimerId::TT;
-    while (window.nextTimer(timer)) {
-        if (timer == TimerId::TT && settings.reuseRuns) {
-            reuse.solveTick(state, window);
-        } else if (timer == TimerId::SBT && settings.reuseRuns) {
-            reuse.restartTick(state, window);
-        } else {
+    if (settings.reuseRuns) {
+        reuse.pressStart(state, window);
+        while (window.nextTimer(timer)) {
+            reuse.tick(timer, state, window);
+        }
+    } else {
+        window.pressStart();
+        while (window.nextTimer(timer)) {
             window.tick(timer);
         }
     }

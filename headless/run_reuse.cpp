@@ -15,8 +15,61 @@ void tickKnownRun(PuzzleState& state, PlainWindow& window, const RunEnd& end) {
 
 }  // namespace
 
-bool RunReuse::replaySetUpRun(PuzzleState& state, PlainWindow& window) const {
-    if (!setUpRunKnown_ || state.Grid != setUpGrid_ || state.Candidates != setUpCandidates_) {
+void RunReuse::pressStart(PuzzleState& state, PlainWindow& window) {
+    const bool setsUp = state.SetUpDone == 0;
+    window.pressStart();
+    if (setsUp && window.end == SolveEnd::Running) {  // the set-up passed: Grid holds the rows
+        learnRows(state, window);
+    }
+    knownAt_ = window.ticksRun();
+}
+
+void RunReuse::tick(TimerId timer, PuzzleState& state, PlainWindow& window) {
+    if (window.ticksRun() != knownAt_) {  // a tick ran elsewhere: nothing is known any more
+        known_ = Known::Nothing;
+        outcomesForStall_ = false;
+        rowsTrusted_ = false;
+    }
+    switch (timer) {
+        case TimerId::TT:
+            solveTick(state, window);
+            break;
+        case TimerId::Testt:
+            guessTick(state, window);
+            break;
+        case TimerId::SBT:
+            restartTick(state, window);
+            break;
+    }
+    knownAt_ = window.ticksRun();
+}
+
+void RunReuse::learnRows(const PuzzleState& state, const PlainWindow& window) {
+    rowsKnown_ = true;
+    rowsTrusted_ = true;
+    rows_ = window.rows;
+    rowsSetUp_ = rowsSetUpOf(state.Grid);
+    compareStallWithSetUp();
+}
+
+void RunReuse::compareStallWithSetUp() {
+    stallCandidatesAreSetUps_ = setUpRunKnown_ && stalled_.Candidates == setUpCandidates_;
+    restartFromStallIsSetUp_ = setUpRunKnown_ && rowsKnown_ && rowsSetUp_.grid == setUpGrid_ &&
+                               setUpCandidates(rowsSetUp_, stalled_.Candidates) == setUpCandidates_;
+}
+
+bool RunReuse::replaySetUpRun(PuzzleState& state, PlainWindow& window) {
+    if (!setUpRunKnown_) {
+        return false;
+    }
+    // Where the candidates are known to be the stall's, they are the set-up state's only when
+    // the two are the same (a run that stalled at once).
+    const bool stallCandidates = known_ != Known::Nothing && known_ != Known::SetUp;
+    if (stallCandidates && !stallCandidatesAreSetUps_) {
+        return false;
+    }
+    if (known_ != Known::SetUp &&
+        (state.Grid != setUpGrid_ || state.Candidates != setUpCandidates_)) {
         return false;
     }
     RunEnd end;
@@ -25,6 +78,7 @@ bool RunReuse::replaySetUpRun(PuzzleState& state, PlainWindow& window) const {
     end.candidates = &stalled_.Candidates;
     end.snapshot = &stalled_.CandidateSnapshot;
     tickKnownRun(state, window, end);
+    known_ = Known::Stalled;
     return true;
 }
 
@@ -35,7 +89,15 @@ void RunReuse::solveTick(PuzzleState& state, PlainWindow& window) {
     int column = 0;
     int row = 0;
     int digit = 0;
-    const bool afterGuess = outcomes_.isGuessFrom(state, column, row, digit);
+    bool afterGuess = false;
+    if (known_ == Known::Guessed && outcomesForStall_) {  // the guess this object drew
+        column = guess_.column;
+        row = guess_.row;
+        digit = guess_.digit;
+        afterGuess = true;
+    } else {
+        afterGuess = outcomes_.isGuessFrom(state, column, row, digit);
+    }
     if (afterGuess) {
         const PairOutcome* known = countPasses_ ? outcomes_.known(column, row, digit)
                                                 : &outcomes_.outcomeOf(column, row, digit);
@@ -47,6 +109,8 @@ void RunReuse::solveTick(PuzzleState& state, PlainWindow& window) {
                 end.grid = &outcomes_.solution(known->solution);
             }
             tickKnownRun(state, window, end);
+            // The candidates stay the stall's, where the guess was written in.
+            known_ = known_ == Known::Guessed ? Known::StallCands : Known::Nothing;
             return;
         }
     }
@@ -56,6 +120,7 @@ void RunReuse::solveTick(PuzzleState& state, PlainWindow& window) {
     const long before = window.passes;
     window.tick(TimerId::TT);
     const auto passes = static_cast<int>(window.passes - before);
+    known_ = Known::Nothing;
     if (afterGuess) {
         outcomes_.record(column, row, digit, state.SolvedFlag == 1, passes, state.Grid);
     } else if (!setUpRunKnown_ && state.SolvedFlag == 0) {
@@ -64,19 +129,41 @@ void RunReuse::solveTick(PuzzleState& state, PlainWindow& window) {
         setUpCandidates_ = candidates;
         stalled_ = state;
         setUpPasses_ = passes;
+        compareStallWithSetUp();
+        known_ = Known::Stalled;
+    }
+}
+
+void RunReuse::guessTick(PuzzleState& state, PlainWindow& window) {
+    const bool atStall = known_ == Known::Stalled;
+    const bool seenBefore = (atStall && outcomesForStall_) || outcomes_.isFor(state);
+    GuessCell placed;
+    window.tickWith(TimerId::Testt, [&] {
+        placed = quodrill::guessTick(state, window, random_, outcomes_, seenBefore);
+    });
+    // The outcomes are now those of the state the guess was drawn in; a guess not written
+    // leaves the grid and candidates as they were.
+    outcomesForStall_ = atStall;
+    if (placed.digit != 0) {
+        known_ = atStall ? Known::Guessed : Known::Nothing;
+        guess_ = placed;
     }
 }
 
 void RunReuse::restartTick(PuzzleState& state, PlainWindow& window) {
-    if (rowsKnown_ && window.rows == rows_) {
-        window.tickWith(TimerId::SBT, [&] { restartWithRows(state, window, &rowsGrid_); });
+    if (rowsKnown_ && (rowsTrusted_ || window.rows == rows_)) {
+        const bool fromStall =
+            known_ == Known::Stalled || known_ == Known::Guessed || known_ == Known::StallCands;
+        window.tickWith(TimerId::SBT, [&] { restartWithRows(state, window, &rowsSetUp_); });
+        known_ = fromStall && restartFromStallIsSetUp_ ? Known::SetUp : Known::Nothing;
+        rowsTrusted_ = true;
         return;
     }
     window.tick(TimerId::SBT);
-    rowsKnown_ = window.end == SolveEnd::Running;  // the set-up passed: Grid holds the rows
-    if (rowsKnown_) {
-        rows_ = window.rows;
-        rowsGrid_ = state.Grid;
+    known_ = Known::Nothing;
+    rowsKnown_ = false;
+    if (window.end == SolveEnd::Running) {  // the set-up passed: Grid holds the rows
+        learnRows(state, window);
     }
 }
 

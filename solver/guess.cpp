@@ -37,7 +37,7 @@ int blankCellCount(const GridArray& grid) {
 
 }  // namespace
 
-GuessOutcome makeRandomGuess(PuzzleState& state, RandomSource& random) {
+GuessOutcome makeRandomGuess(PuzzleState& state, RandomSource& random, GuessCell* placed) {
     if (!increaseCounter(state.GuessCount)) {
         return GuessOutcome::CountAtLimit;
     }
@@ -54,7 +54,11 @@ GuessOutcome makeRandomGuess(PuzzleState& state, RandomSource& random) {
     if (candidates == 0) {
         return GuessOutcome::NothingToPlace;
     }
-    state.Grid[column][row] = digitText(drawCandidate(candidates, random));
+    const int digit = drawCandidate(candidates, random);
+    state.Grid[column][row] = digitText(digit);
+    if (placed != nullptr) {
+        *placed = {column, row, digit};
+    }
     return GuessOutcome::Placed;
 }
 

@@ -1,5 +1,8 @@
 #include "solver/set_up.h"
 
+#include <cstdint>
+#include <cstring>
+
 #include "solver/grid_check.h"
 
 namespace quodrill {
@@ -40,15 +43,56 @@ SetUpOutcome setUpFromRows(PuzzleState& state, const RowTexts& rows) {
 }
 
 void finishSetUp(PuzzleState& state) {
+    putSetUp(state, rowsSetUpOf(state.Grid));
+}
+
+RowsSetUp rowsSetUpOf(const GridArray& grid) {
+    RowsSetUp setUp;
+    setUp.grid = grid;
     for (int x = kFirst; x <= kLast; ++x) {
-        // Every restart comes here: the nine cells of a column are looked at without a loop.
+        // Once a puzzle and at every Start: the nine cells of a column are looked at without a
+        // loop.
 #pragma GCC unroll 9
         for (int y = kFirst; y <= kLast; ++y) {
-            if (isBlank(state.Grid[x][y])) {
-                state.Candidates[static_cast<std::size_t>(cellIndex(x, y))] = kAllDigits;
-            }
+            const auto cell = static_cast<std::size_t>(cellIndex(x, y));
+            const bool blank = isBlank(grid[x][y]);
+            setUp.kept[cell] = blank ? 0 : 0xFFFF;
+            setUp.given[cell] = blank ? kAllDigits : 0;
         }
     }
+    return setUp;
+}
+
+CandidateMasks setUpCandidates(const RowsSetUp& setUp, const CandidateMasks& candidates) {
+    // The blend is the same for every bit, so it is made eight bytes at a time.
+    constexpr std::size_t kBytes = sizeof(CandidateMasks);
+    constexpr std::size_t kWord = sizeof(std::uint64_t);
+    const auto* from = reinterpret_cast<const unsigned char*>(candidates.data());
+    const auto* kept = reinterpret_cast<const unsigned char*>(setUp.kept.data());
+    const auto* given = reinterpret_cast<const unsigned char*>(setUp.given.data());
+    CandidateMasks blended;
+    auto* to = reinterpret_cast<unsigned char*>(blended.data());
+    const auto blend = [&](std::size_t at, std::size_t size) {
+        std::uint64_t word = 0;
+        std::uint64_t keep = 0;
+        std::uint64_t give = 0;
+        std::memcpy(&word, from + at, size);
+        std::memcpy(&keep, kept + at, size);
+        std::memcpy(&give, given + at, size);
+        word = (word & keep) | give;
+        std::memcpy(to + at, &word, size);
+    };
+    std::size_t at = 0;
+    for (; at + kWord <= kBytes; at += kWord) {
+        blend(at, kWord);
+    }
+    blend(at, kBytes - at);
+    return blended;
+}
+
+void putSetUp(PuzzleState& state, const RowsSetUp& setUp) {
+    state.Grid = setUp.grid;
+    state.Candidates = setUpCandidates(setUp, state.Candidates);
     state.StallCount = 0;
 }
 

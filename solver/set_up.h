@@ -29,6 +29,19 @@ SetUpOutcome setUpFromRows(PuzzleState& state, const RowTexts& rows);
 // StallCount becomes 0.
 void finishSetUp(PuzzleState& state);
 
+// The set-up of one grid of rows that passed, found once and put in place at every restart on
+// the same rows: the grid, and the candidates as a blend, so that it is made without a test.
+struct RowsSetUp {
+    GridArray grid{};
+    CandidateMasks kept{};   // every bit for a filled cell, which keeps its candidates
+    CandidateMasks given{};  // all nine digits for a blank cell
+};
+RowsSetUp rowsSetUpOf(const GridArray& grid);
+// What finishSetUp makes of rows that gave `setUp.grid`, with Grid set to it first.
+void putSetUp(PuzzleState& state, const RowsSetUp& setUp);
+// The candidates that set-up leaves when the cells had `candidates` before it.
+CandidateMasks setUpCandidates(const RowsSetUp& setUp, const CandidateMasks& candidates);
+
 // A change of the rows: the next Start validates and sets up again, and guesses count anew.
 inline void forgetSetUp(PuzzleState& state) {
     state.SetUpDone = 0;
