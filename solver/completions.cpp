@@ -92,6 +92,25 @@ constexpr std::array<std::array<Band, kBands>, kUnitCount> kUnitBands = [] {
     return bands;
 }();
 
+// The cells of a unit that lies in one band.
+struct BandCells {
+    std::size_t band = 0;
+    Band cells = 0;
+};
+
+// The columns, then the boxes, in the order of the units.
+constexpr std::array<BandCells, 18> kColumnsAndBoxes = [] {
+    std::array<BandCells, 18> units{};
+    for (std::size_t unit = 9; unit < kUnitCount; ++unit) {
+        for (std::size_t band = 0; band < kBands; ++band) {
+            if (kUnitBands[unit][band] != 0) {
+                units[unit - 9] = {band, kUnitBands[unit][band]};
+            }
+        }
+    }
+    return units;
+}();
+
 // One point of the search: the blank cells each digit can still go into, band by band, and the
 // same the other way round, the digits each blank cell can still take (none once it is filled);
 // the units each digit is still missing from, and those whose cells for it dwindled since they
@@ -199,20 +218,31 @@ void narrow(Fill& fill, int digit, std::size_t cell, Singles& singles) {
 // no cell for it.
 bool findHiddenSingles(const Fill& fill, int digit, std::array<Band, kBands>& alone) {
     const auto& cells = fill.open[static_cast<std::size_t>(digit)];
-    for (std::uint32_t units = fill.missing[static_cast<std::size_t>(digit)] &
-                               fill.dwindled[static_cast<std::size_t>(digit)];
-         units != 0; units &= units - 1) {
-        const auto& unitBands = kUnitBands[static_cast<std::size_t>(std::countr_zero(units))];
-        const Band first = cells[0] & unitBands[0];
-        const Band second = cells[1] & unitBands[1];
-        const Band third = cells[2] & unitBands[2];
+    const std::uint32_t units = fill.missing[static_cast<std::size_t>(digit)] &
+                                fill.dwindled[static_cast<std::size_t>(digit)];
+    for (std::uint32_t rows = units & 0x1FFu; rows != 0; rows &= rows - 1) {
+        const Band row = kRowInBand << std::countr_zero(rows);
+        const Band first = cells[0] & row;
+        const Band second = cells[1] & row;
+        const Band third = cells[2] & row;
         const Band any = first | second | third;
         if (any == 0) {
             return false;
         }
-        // One cell: one bit, in one band (a row has its cells at the same bits of all three).
+        // One cell: one bit, in one band (the row has its cells at the same bits of all three).
         if ((any & (any - 1)) == 0 && first + second + third == any) {
             alone[first != 0 ? 0 : second != 0 ? 1 : 2] |= any;
+        }
+    }
+    for (std::uint32_t others = units >> 9; others != 0; others &= others - 1) {
+        const BandCells& unit =
+            kColumnsAndBoxes[static_cast<std::size_t>(std::countr_zero(others))];
+        const Band any = cells[unit.band] & unit.cells;
+        if (any == 0) {
+            return false;
+        }
+        if ((any & (any - 1)) == 0) {
+            alone[unit.band] |= any;
         }
     }
     return true;
