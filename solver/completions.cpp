@@ -10,129 +10,273 @@ namespace quodrill {
 
 namespace {
 
-// The 20 other cells that share a row, a column or a box with each cell.
-constexpr std::array<std::array<std::uint8_t, 20>, kCellCount> kPeers = [] {
-    std::array<std::array<std::uint8_t, 20>, kCellCount> peers{};
-    for (std::size_t cell = 0; cell < kCellCount; ++cell) {
-        const CellUnits& units = kCellUnits[cell];
-        std::size_t count = 0;
-        for (std::size_t other = 0; other < kCellCount; ++other) {
-            const CellUnits& others = kCellUnits[other];
-            if (other != cell && (others.row == units.row || others.column == units.column ||
-                                  others.box == units.box)) {
-                peers[cell][count++] = static_cast<std::uint8_t>(other);
-            }
-        }
+// The search keeps, for every digit, the blank cells that can still take it as three 27-bit
+// bands: band b holds columns 3b + 1 to 3b + 3, a cell's bit is its index less 27 b, so one
+// column is nine bits in a row and the bands go in cell index order. The peers that lose a
+// digit written into a cell, and the cells of a unit that can take a digit, are a few masks
+// away; only the cells they touch are visited.
+using Band = std::uint32_t;
+constexpr int kBands = 3;
+constexpr int kDigits = 9;
+
+constexpr Band kColumnInBand = 0x1FF;  // the first column of a band
+constexpr Band kRowInBand = 0x40201;   // the first row of a band: one bit in each column
+constexpr Band kBoxInBand = 0x1C0E07;  // the first box of a band: three rows of three columns
+
+constexpr int bandOf(std::size_t cell) {
+    return static_cast<int>(cell / 27);
+}
+constexpr int bitOf(std::size_t cell) {
+    return static_cast<int>(cell % 27);
+}
+
+// The cells of a band in the row of the cell at each bit.
+constexpr std::array<Band, 27> kRowPeers = [] {
+    std::array<Band, 27> rows{};
+    for (std::size_t bit = 0; bit < 27; ++bit) {
+        rows[bit] = kRowInBand << (bit % 9);
+    }
+    return rows;
+}();
+
+// Each band, then the other two.
+constexpr std::array<std::array<std::size_t, kBands>, kBands> kBandOrders = {
+    {{0, 1, 2}, {1, 2, 0}, {2, 0, 1}}};
+
+// The other cells of a band that share a column, a row or the box with the cell at `bit`.
+constexpr std::array<Band, 27> kBandPeers = [] {
+    std::array<Band, 27> peers{};
+    for (int bit = 0; bit < 27; ++bit) {
+        const int row = bit % 9;
+        peers[static_cast<std::size_t>(bit)] =
+            ((kColumnInBand << (9 * (bit / 9))) | (kRowInBand << row) |
+             (kBoxInBand << (3 * (row / 3)))) &
+            ~(Band{1} << bit);
     }
     return peers;
 }();
 
-// The cells of every unit by index, as kUnitCells holds them.
-constexpr std::array<std::array<std::uint8_t, 9>, kUnitCount> kUnitIndexes = [] {
-    std::array<std::array<std::uint8_t, 9>, kUnitCount> indexes{};
-    for (std::size_t unit = 0; unit < kUnitCount; ++unit) {
-        for (std::size_t k = 0; k < 9; ++k) {
-            indexes[unit][k] = kUnitCells[unit][k].index;
+// The units of every cell as bits: rows 0 to 8, columns 9 to 17, boxes 18 to 26, as kUnitCells.
+constexpr std::array<std::uint32_t, kCellCount> kUnitBits = [] {
+    std::array<std::uint32_t, kCellCount> bits{};
+    for (std::size_t cell = 0; cell < kCellCount; ++cell) {
+        const CellUnits& units = kCellUnits[cell];
+        bits[cell] = (1u << units.row) | (1u << units.column) | (1u << units.box);
+    }
+    return bits;
+}();
+constexpr std::uint32_t kAllUnits = (1u << kUnitCount) - 1;
+
+// The column and row of every cell.
+constexpr std::array<CellPlace, kCellCount> kCellPlaces = [] {
+    std::array<CellPlace, kCellCount> places{};
+    for (const CellPlace& place : kUnitCells[0]) {  // one cell of each column
+        for (int row = kFirst; row <= kLast; ++row) {
+            const auto cell = static_cast<std::size_t>(cellIndex(place.column, row));
+            places[cell] = {place.column, static_cast<std::uint8_t>(row),
+                            static_cast<std::uint8_t>(cell)};
         }
     }
-    return indexes;
+    return places;
 }();
 
-// One point of the search: the digits each blank cell can still take (none once it is filled),
-// the digits each unit holds, and the grid.
-struct Fill {
-    std::array<DigitMask, kCellCount> open{};
-    std::array<DigitMask, kUnitCount> used{};
-    int blankCount = 0;
-    GridArray grid{};
+// The cells of every unit, band by band.
+constexpr std::array<std::array<Band, kBands>, kUnitCount> kUnitBands = [] {
+    std::array<std::array<Band, kBands>, kUnitCount> bands{};
+    for (std::size_t unit = 0; unit < kUnitCount; ++unit) {
+        for (const CellPlace& place : kUnitCells[unit]) {
+            bands[unit][static_cast<std::size_t>(bandOf(place.index))] |= Band{1}
+                                                                          << bitOf(place.index);
+        }
+    }
+    return bands;
+}();
+
+// The cells of a unit that lies in one band.
+struct BandCells {
+    std::size_t band = 0;
+    Band cells = 0;
 };
 
-// Blank cells left with one digit, still to be filled with it. A cell comes down to one digit
-// only once, so the list cannot run over.
-struct Singles {
-    std::array<std::uint8_t, kCellCount> cells{};
+// The columns, then the boxes, in the order of the units.
+constexpr std::array<BandCells, 18> kColumnsAndBoxes = [] {
+    std::array<BandCells, 18> units{};
+    for (std::size_t unit = 9; unit < kUnitCount; ++unit) {
+        for (std::size_t band = 0; band < kBands; ++band) {
+            if (kUnitBands[unit][band] != 0) {
+                units[unit - 9] = {band, kUnitBands[unit][band]};
+            }
+        }
+    }
+    return units;
+}();
+
+// One point of the search: the blank cells each digit can still go into, band by band, and the
+// same the other way round, the digits each blank cell can still take (none once it is filled);
+// the units each digit is still missing from, and those whose cells for it dwindled since they
+// were last looked at, and the digits that have some.
+struct Fill {
+    std::array<std::array<Band, kBands>, kDigits> open{};
+    std::array<DigitMask, kCellCount> digits{};
+    std::array<std::uint32_t, kDigits> missing{};
+    std::array<std::uint32_t, kDigits> dwindled{};
+    std::uint16_t changed = 0;
+};
+
+// Blank cells left with one digit, still to be filled with it, band by band.
+using Singles = std::array<Band, kBands>;
+
+// The cells written since the search began, in order, with their digits (0 for 1): what the
+// branches above the current point hold, so that a completion can be written out.
+struct Trail {
+    std::array<std::uint16_t, kCellCount> written{};  // the cell, and the digit times 256
     std::size_t count = 0;
 };
+
+bool holds(Band cells, int bit) {
+    return ((cells >> bit) & 1u) != 0;
+}
 
 bool isSingle(DigitMask digits) {
     return (digits & (digits - 1)) == 0;
 }
 
-// Writes the digit into the cell and takes it from the cell's peers; false once a peer is left
+// Fills the cells of `singles`, each with its one digit, striking the digit out of the cell's
+// peers and adding those it leaves with one digit, and so on; false once a blank cell is left
 // without a digit.
-bool fillCell(Fill& fill, std::size_t cell, DigitMask bit, Singles& singles) {
-    fill.open[cell] = 0;
-    --fill.blankCount;
-    fill.grid[cell / 9 + 1][cell % 9 + 1] = digitText(std::countr_zero(bit));
-    const CellUnits& units = kCellUnits[cell];
-    fill.used[units.row] |= bit;
-    fill.used[units.column] |= bit;
-    fill.used[units.box] |= bit;
-    for (const std::uint8_t peer : kPeers[cell]) {
-        const DigitMask digits = fill.open[peer];
-        if ((digits & bit) != 0) {
-            const auto left = static_cast<DigitMask>(digits ^ bit);
-            fill.open[peer] = left;
-            if (left == 0) {
-                return false;
-            }
-            if (isSingle(left)) {
-                singles.cells[singles.count++] = peer;
+bool fillSingles(Fill& fill, Trail& trail, Singles singles) {
+    std::size_t written = trail.count;
+    for (;;) {
+        const std::size_t band = singles[0] != 0 ? 0 : singles[1] != 0 ? 1 : 2;
+        if (singles[band] == 0) {
+            trail.count = written;
+            return true;
+        }
+        const int bit = std::countr_zero(singles[band]);
+        singles[band] &= singles[band] - 1;
+        const std::size_t cell = band * 27 + static_cast<std::size_t>(bit);
+        const DigitMask digitMask = fill.digits[cell];
+        if (digitMask == 0) {
+            continue;  // filled since as a digit's only cell in a unit
+        }
+        const auto digit = static_cast<std::size_t>(std::countr_zero(digitMask) - 1);
+        fill.digits[cell] = 0;
+        fill.missing[digit] &= ~kUnitBits[cell];
+        trail.written[written++] = static_cast<std::uint16_t>(cell | (digit << 8));
+        auto& cells = fill.open[digit];
+        cells[band] &= ~(Band{1} << bit);
+        const Band row = kRowPeers[static_cast<std::size_t>(bit)];
+        const std::array<std::size_t, kBands>& bands = kBandOrders[band];
+        const std::array<Band, kBands> lost = {
+            cells[bands[0]] & kBandPeers[static_cast<std::size_t>(bit)], cells[bands[1]] & row,
+            cells[bands[2]] & row};
+        std::uint32_t units = 0;  // of the cells that lose the digit
+#pragma GCC unroll 3              // the band of the cell and the two others, each its own loop
+        for (std::size_t i = 0; i < kBands; ++i) {
+            const std::size_t other = bands[i];
+            cells[other] &= ~lost[i];
+            for (Band peers = lost[i]; peers != 0; peers &= peers - 1) {
+                const std::size_t peer =
+                    other * 27 + static_cast<std::size_t>(std::countr_zero(peers));
+                const auto left = static_cast<DigitMask>(fill.digits[peer] & ~digitMask);
+                fill.digits[peer] = left;
+                units |= kUnitBits[peer];
+                if (isSingle(left)) {
+                    if (left == 0) {
+                        return false;
+                    }
+                    singles[other] |= peers & -peers;
+                }
             }
         }
+        if (units != 0) {
+            fill.dwindled[digit] |= units;
+            fill.changed |= static_cast<std::uint16_t>(digitMask >> 1);
+        }
     }
-    return true;
 }
 
-// Fills the cells left with one digit, and those that this leaves with one, and so on.
-bool fillSingles(Fill& fill, Singles& singles) {
-    while (singles.count > 0) {
-        const std::size_t cell = singles.cells[--singles.count];
-        const DigitMask digits = fill.open[cell];  // none when filled since
-        if (digits != 0 && !fillCell(fill, cell, digits, singles)) {
+// Leaves `digit` (0 for 1) the only one of a blank cell that can take it, to be filled with the
+// singles.
+void narrow(Fill& fill, int digit, std::size_t cell, Singles& singles) {
+    const auto band = static_cast<std::size_t>(bandOf(cell));
+    const Band bit = Band{1} << bitOf(cell);
+    const auto digitMask = static_cast<DigitMask>(digitBit(digit + 1));
+    const auto others = static_cast<DigitMask>(fill.digits[cell] & ~digitMask);
+    for (unsigned rest = others; rest != 0; rest &= rest - 1) {
+        const auto other = static_cast<std::size_t>(std::countr_zero(rest) - 1);
+        fill.open[other][band] &= ~bit;
+        fill.dwindled[other] |= kUnitBits[cell];
+    }
+    fill.changed |= static_cast<std::uint16_t>(others >> 1);
+    fill.digits[cell] = digitMask;
+    singles[band] |= bit;
+}
+
+// The cells where `digit` is the only one of its row, column or box that can take it, band by
+// band, among the units whose cells for it dwindled; false when such a unit that misses it has
+// no cell for it.
+bool findHiddenSingles(const Fill& fill, int digit, std::array<Band, kBands>& alone) {
+    const auto& cells = fill.open[static_cast<std::size_t>(digit)];
+    const std::uint32_t units = fill.missing[static_cast<std::size_t>(digit)] &
+                                fill.dwindled[static_cast<std::size_t>(digit)];
+    for (std::uint32_t rows = units & 0x1FFu; rows != 0; rows &= rows - 1) {
+        const Band row = kRowInBand << std::countr_zero(rows);
+        const Band first = cells[0] & row;
+        const Band second = cells[1] & row;
+        const Band third = cells[2] & row;
+        const Band any = first | second | third;
+        if (any == 0) {
             return false;
+        }
+        // One cell: one bit, in one band (the row has its cells at the same bits of all three).
+        if ((any & (any - 1)) == 0 && first + second + third == any) {
+            alone[first != 0 ? 0 : second != 0 ? 1 : 2] |= any;
+        }
+    }
+    for (std::uint32_t others = units >> 9; others != 0; others &= others - 1) {
+        const BandCells& unit =
+            kColumnsAndBoxes[static_cast<std::size_t>(std::countr_zero(others))];
+        const Band any = cells[unit.band] & unit.cells;
+        if (any == 0) {
+            return false;
+        }
+        if ((any & (any - 1)) == 0) {
+            alone[unit.band] |= any;
         }
     }
     return true;
 }
 
 // Fills every digit that only one cell of a unit can take, and what follows from it, until none
-// is left; false once a unit lacks a digit that none of its cells can take.
-bool fillHiddenSingles(Fill& fill) {
-    for (bool filled = true; filled;) {
-        filled = false;
-        for (std::size_t unit = 0; unit < kUnitCount; ++unit) {
-            const auto lacking = static_cast<DigitMask>(kAllDigits & ~fill.used[unit]);
-            if (lacking == 0) {
-                continue;
-            }
-            const std::array<std::uint8_t, 9>& cells = kUnitIndexes[unit];
-            DigitMask some = 0;
-            DigitMask several = 0;
-            for (const std::uint8_t cell : cells) {
-                several |= some & fill.open[cell];
-                some |= fill.open[cell];
-            }
-            if ((lacking & ~some) != 0) {
-                return false;
-            }
-            for (auto alone = static_cast<DigitMask>(lacking & ~several); alone != 0;
-                 alone = static_cast<DigitMask>(alone & (alone - 1))) {
-                const auto bit = static_cast<DigitMask>(alone & -alone);
-                std::size_t only = kCellCount;  // none when what followed took it
-                for (const std::uint8_t cell : cells) {
-                    only = (fill.open[cell] & bit) != 0 ? cell : only;
+// is left; false once a cell or a unit is left without a digit it needs.
+bool fillHiddenSingles(Fill& fill, Trail& trail) {
+    while (fill.changed != 0) {
+        const int digit = std::countr_zero(fill.changed);
+        fill.changed &= static_cast<std::uint16_t>(fill.changed - 1);
+        if (fill.missing[static_cast<std::size_t>(digit)] == 0) {
+            continue;
+        }
+        std::array<Band, kBands> alone{};
+        if (!findHiddenSingles(fill, digit, alone)) {
+            return false;
+        }
+        fill.dwindled[static_cast<std::size_t>(digit)] = 0;
+        if ((alone[0] | alone[1] | alone[2]) == 0) {
+            continue;
+        }
+        Singles singles{};
+        for (std::size_t band = 0; band < kBands; ++band) {
+            for (Band cells = alone[band]; cells != 0; cells &= cells - 1) {
+                const int bit = std::countr_zero(cells);
+                if (!holds(fill.open[static_cast<std::size_t>(digit)][band], bit)) {
+                    return false;  // a digit just written took the only cell of a unit
                 }
-                if ((fill.used[unit] & bit) != 0) {
-                    continue;  // filled by what followed from another digit
-                }
-                Singles singles;
-                if (only == kCellCount || !fillCell(fill, only, bit, singles) ||
-                    !fillSingles(fill, singles)) {
-                    return false;
-                }
-                filled = true;
+                narrow(fill, digit, band * 27 + static_cast<std::size_t>(bit), singles);
             }
+        }
+        if (!fillSingles(fill, trail, singles)) {
+            return false;
         }
     }
     return true;
@@ -143,67 +287,101 @@ struct Search {
     int limit = 0;
     long steps = 0;
     bool gaveUp = false;
+    const GridArray* grid = nullptr;
     GridArray* first = nullptr;
+    std::size_t blanks = 0;  // all filled once the trail holds as many
+    Trail trail;
 
-    // Counts the completions of `fill` from there on.
-    void countFrom(const Fill& fill, std::size_t cell, DigitMask bit) {
+    // Counts the completions of `fill` with `digit` written into `cell`.
+    void countFrom(const Fill& fill, int digit, std::size_t cell) {
+        const std::size_t written = trail.count;
         Fill next = fill;
-        Singles singles;
-        if (fillCell(next, cell, bit, singles) && fillSingles(next, singles)) {
+        Singles singles{};
+        narrow(next, digit, cell, singles);
+        if (fillSingles(next, trail, singles)) {
             count(next);
+        }
+        trail.count = written;
+    }
+
+    void writeFirst() {
+        *first = *grid;
+        for (std::size_t i = 0; i < trail.count; ++i) {
+            const CellPlace& place = kCellPlaces[trail.written[i] & 0xFFu];
+            (*first)[place.column][place.row] = digitText((trail.written[i] >> 8) + 1);
         }
     }
 
     // Counts the completions of `fill`, whose cells with one digit are filled: hidden singles
     // filled, then the fewest choices tried in turn: the digits of a cell with two, else the two
-    // cells of a unit that can take one of its digits, else the digits of a cell with the fewest.
+    // cells of a unit that can take one of its digits, else the digits of a cell with the fewest;
+    // the first of each in the order of the cells and of the units.
     void count(Fill& fill) {
         if (++steps > kCompletionSearchSteps) {
             gaveUp = true;
             return;
         }
-        if (!fillHiddenSingles(fill)) {
+        if (!fillHiddenSingles(fill, trail)) {
             return;
         }
-        if (fill.blankCount == 0) {
+        if (trail.count == blanks) {
             if (found++ == 0) {
-                *first = fill.grid;
+                writeFirst();
             }
             return;
         }
-        std::size_t best = 0;
-        int fewest = 10;
-        for (std::size_t cell = 0; cell < kCellCount && fewest > 2; ++cell) {
-            const int digits = digitCount(fill.open[cell]);
-            if (digits != 0 && digits < fewest) {
-                fewest = digits;
-                best = cell;
+        for (std::size_t band = 0; band < kBands; ++band) {
+            Band some = 0;
+            Band several = 0;
+            Band many = 0;
+            for (const auto& bands : fill.open) {
+                many |= several & bands[band];
+                several |= some & bands[band];
+                some |= bands[band];
+            }
+            const Band two = several & ~many;
+            if (two != 0) {
+                const std::size_t cell =
+                    band * 27 + static_cast<std::size_t>(std::countr_zero(two));
+                tryDigits(fill, fill.digits[cell], cell);
+                return;
             }
         }
-        for (std::size_t unit = 0; unit < kUnitCount && fewest > 2; ++unit) {
-            const std::array<std::uint8_t, 9>& cells = kUnitIndexes[unit];
-            DigitMask some = 0;
-            DigitMask several = 0;
-            DigitMask many = 0;
-            for (const std::uint8_t cell : cells) {
-                many |= several & fill.open[cell];
-                several |= some & fill.open[cell];
-                some |= fill.open[cell];
-            }
-            const auto two = static_cast<DigitMask>(several & ~many);
-            if (two != 0) {
-                const auto bit = static_cast<DigitMask>(two & -two);
-                for (const std::uint8_t cell : cells) {
-                    if ((fill.open[cell] & bit) != 0 && found < limit && !gaveUp) {
-                        countFrom(fill, cell, bit);
+        for (std::size_t unit = 0; unit < kUnitCount; ++unit) {
+            const auto& unitBands = kUnitBands[unit];
+            for (int digit = 0; digit < kDigits; ++digit) {
+                const auto& cells = fill.open[static_cast<std::size_t>(digit)];
+                if (std::popcount(cells[0] & unitBands[0]) +
+                        std::popcount(cells[1] & unitBands[1]) +
+                        std::popcount(cells[2] & unitBands[2]) !=
+                    2) {
+                    continue;
+                }
+                for (const CellPlace& place : kUnitCells[unit]) {
+                    if ((fill.digits[place.index] & digitBit(digit + 1)) != 0 && found < limit &&
+                        !gaveUp) {
+                        countFrom(fill, digit, place.index);
                     }
                 }
                 return;
             }
         }
-        for (DigitMask choices = fill.open[best]; choices != 0 && found < limit && !gaveUp;
-             choices = static_cast<DigitMask>(choices & (choices - 1))) {
-            countFrom(fill, best, static_cast<DigitMask>(choices & -choices));
+        std::size_t best = 0;
+        int fewest = 10;
+        for (std::size_t cell = 0; cell < kCellCount; ++cell) {
+            const int digits = digitCount(fill.digits[cell]);
+            if (digits != 0 && digits < fewest) {
+                fewest = digits;
+                best = cell;
+            }
+        }
+        tryDigits(fill, fill.digits[best], best);
+    }
+
+    void tryDigits(const Fill& fill, DigitMask digits, std::size_t cell) {
+        for (; digits != 0 && found < limit && !gaveUp;
+             digits = static_cast<DigitMask>(digits & (digits - 1))) {
+            countFrom(fill, std::countr_zero(digits) - 1, cell);
         }
     }
 };
@@ -212,44 +390,55 @@ struct Search {
 
 int countCompletions(const GridArray& grid, const CandidateMasks& candidates, int limit,
                      GridArray& first) {
+    Search search;
+    search.limit = limit;
+    search.grid = &grid;
+    search.first = &first;
     Fill fill;
-    fill.grid = grid;
+    fill.missing.fill(kAllUnits);
+    std::array<DigitMask, kUnitCount> used{};
+    std::array<std::uint8_t, kCellCount> blanks{};
+    std::size_t cell = 0;
     for (int c = kFirst; c <= kLast; ++c) {
-        for (int r = kFirst; r <= kLast; ++r) {
-            const std::size_t cell = static_cast<std::size_t>(cellIndex(c, r));
-            const DigitMask bit = heldDigit(grid[c][r]);
+        for (int r = kFirst; r <= kLast; ++r, ++cell) {
+            const DigitMask held = heldDigit(grid[c][r]);
             const CellUnits& units = kCellUnits[cell];
-            if (bit == 0) {
-                fill.grid[c][r] = kBlankCell;
-                fill.open[cell] = static_cast<DigitMask>(candidates[cell] & kAllDigits);
-                ++fill.blankCount;
-            } else if (((fill.used[units.row] | fill.used[units.column] | fill.used[units.box]) &
-                        bit) != 0) {
+            if (held == 0) {
+                blanks[search.blanks++] = static_cast<std::uint8_t>(cell);
+            } else if (((used[units.row] | used[units.column] | used[units.box]) & held) != 0) {
                 return 0;  // a repeated digit
             } else {
-                fill.used[units.row] |= bit;
-                fill.used[units.column] |= bit;
-                fill.used[units.box] |= bit;
+                used[units.row] |= held;
+                used[units.column] |= held;
+                used[units.box] |= held;
+                fill.missing[static_cast<std::size_t>(std::countr_zero(held) - 1)] &=
+                    ~kUnitBits[cell];
             }
         }
     }
-    Singles singles;
-    for (std::size_t cell = 0; cell < kCellCount; ++cell) {
+    Singles singles{};
+    for (std::size_t i = 0; i < search.blanks; ++i) {
+        cell = blanks[i];
         const CellUnits& units = kCellUnits[cell];
-        DigitMask& digits = fill.open[cell];
-        digits &= static_cast<DigitMask>(
-            ~(fill.used[units.row] | fill.used[units.column] | fill.used[units.box]));
-        if (heldDigit(fill.grid[cell / 9 + 1][cell % 9 + 1]) == 0 && digits == 0) {
+        const auto digits =
+            static_cast<DigitMask>(candidates[cell] & kAllDigits &
+                                   ~(used[units.row] | used[units.column] | used[units.box]));
+        if (digits == 0) {
             return 0;  // a blank cell that no digit fits
         }
-        if (digits != 0 && isSingle(digits)) {
-            singles.cells[singles.count++] = static_cast<std::uint8_t>(cell);
+        fill.digits[cell] = digits;
+        const Band bit = Band{1} << bitOf(cell);
+        const auto band = static_cast<std::size_t>(bandOf(cell));
+        for (unsigned rest = digits; rest != 0; rest &= rest - 1) {
+            fill.open[static_cast<std::size_t>(std::countr_zero(rest) - 1)][band] |= bit;
+        }
+        if (isSingle(digits)) {
+            singles[band] |= bit;
         }
     }
-    Search search;
-    search.limit = limit;
-    search.first = &first;
-    if (fillSingles(fill, singles)) {
+    fill.dwindled.fill(kAllUnits);
+    fill.changed = (1u << kDigits) - 1;
+    if (fillSingles(fill, search.trail, singles)) {
         search.count(fill);
     }
     return search.gaveUp ? kCompletionsUnknown : search.found;
