@@ -39,7 +39,7 @@ void placeHiddenSingle(PuzzleState& state, SolveBoard& board, int box, int digit
                 const int row = boxRowOffset(box) + 1 + dr;
                 writeCell(state, board, column, row, digitText(digit));
                 state.Candidates[cell] = 0;
-                markCandidatesChanged(board, cell);
+                markCandidatesChanged(board, cell, 0);
                 board.lost |=
                     board.expected != nullptr && (*board.expected)[column][row] != digitText(digit);
                 return;

@@ -41,7 +41,7 @@ inline Trial tryBlankCell(PuzzleState& state, SolveBoard& board, int column, int
             return Trial::Unchanged;
         }
         state.Candidates[cell] = fitting;
-        markCandidatesChanged(board, cell);
+        markCandidatesChanged(board, cell, fitting);
         board.lost |= fitting == 0;
         return Trial::Changed;
     }

@@ -33,7 +33,7 @@ void removeOutsideBox(CandidateMasks& candidates, SolveBoard& board, int row, in
         DigitMask& mask = candidates[cell];
         if ((mask & digits) != 0) {
             mask = static_cast<DigitMask>(mask & ~digits);
-            markCandidatesChanged(board, cell);
+            markCandidatesChanged(board, cell, mask);
         }
     }
 }
@@ -81,7 +81,7 @@ void ClearSolvedCellCandidates(PuzzleState& state, SolveBoard& board) {
             const std::size_t cell = first + static_cast<std::size_t>(std::countr_zero(filled));
             if (state.Candidates[cell] != 0) {
                 state.Candidates[cell] = 0;
-                markCandidatesChanged(board, cell);
+                markCandidatesChanged(board, cell, 0);
             }
         }
     }
