@@ -230,7 +230,7 @@ void GuessOutcomes::evaluate(int column, int row, int digit) {
     }
     record(column, row, digit, trial.SolvedFlag == 1, counter.passes, trial.Grid);
     if (followsCompletion && trial.SolvedFlag == 0) {
-        stallAlongWith(trial.Grid);
+        stallAlongWith(trial.Grid, board);
     }
     if (followsCompletion && trial.SolvedFlag == 1) {
         finishingCells_[static_cast<std::size_t>(column - 1)] |= rowBit(row);
@@ -257,14 +257,18 @@ void GuessOutcomes::finishesAsKnown(int column, int row) {
     finishingCells_[static_cast<std::size_t>(column - 1)] |= rowBit(row);
 }
 
-void GuessOutcomes::stallAlongWith(const GridArray& stalled) {
+void GuessOutcomes::stallAlongWith(const GridArray& stalled, const SolveBoard& board) {
     // The run after a guess of the completion's own digit takes away no candidate of the
     // completion, and ends where nothing more follows. Where it stalls, the guess of any digit it
     // wrote starts from less than that end shows and cannot get further than it: it stalls too.
+    // Only the cells the run filled are looked at.
     for (int c = kFirst; c <= kLast; ++c) {
-        for (int r = kFirst; r <= kLast; ++r) {
+        const auto column = static_cast<std::size_t>(c - 1);
+        for (unsigned rows = board_.blankRows[column] & ~board.blankRows[column]; rows != 0;
+             rows &= rows - 1) {
+            const int r = std::countr_zero(rows) + 1;
             const CellText text = stalled[c][r];
-            if (isBlank(grid_[c][r]) && text == completion_[c][r]) {
+            if (text == completion_[c][r]) {
                 const int digit = text - '0';
                 PairOutcome& outcome = at(c, r, digit);
                 if (outcome.result == GuessResult::Unknown) {

@@ -71,9 +71,9 @@ class GuessOutcomes {
     // Runs the guess on a copy of the stalled state; a run whose grid can no longer be finished
     // is stopped in the first pass that shows it, after the step that does.
     void evaluate(int column, int row, int digit);
-    // With one completion, after a guess of its digit stalled on `stalled`: every guess of a
-    // digit that run wrote stalls as well.
-    void stallAlongWith(const GridArray& stalled);
+    // With one completion, after a guess of its digit stalled on `stalled` (and `board`): every
+    // guess of a digit that run wrote stalls as well.
+    void stallAlongWith(const GridArray& stalled, const SolveBoard& board);
     // With one completion, during the run after a guess of its digit: whether the run has
     // written a cell whose guess is known to finish the grid; then this guess finishes it too.
     bool reachesFinishingGuess(const SolveBoard& board) const;
