@@ -215,12 +215,15 @@ void GuessOutcomes::evaluate(int column, int row, int digit) {
         // With one completion, a digit that departs from it stays and the grid never finishes:
         // the pass stops at one the steps write or the guessed cell keeps (board.expected). The
         // digits of the stalled grid are all in the completion.
-        if (cannotFinish(trial, board)) {
+        // After a guess of the completion's own digit no step takes a candidate of the
+        // completion away: no blank cell is left without one, and no digit is repeated.
+        if (followsCompletion) {
+            if (reachesFinishingGuess(board)) {
+                finishesAsKnown(column, row);
+                return;
+            }
+        } else if (cannotFinish(trial, board)) {
             stalls();
-            return;
-        }
-        if (followsCompletion && reachesFinishingGuess(board)) {
-            finishesAsKnown(column, row);
             return;
         }
     }
