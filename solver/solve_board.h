@@ -101,9 +101,10 @@ struct SolveBoard {
     std::array<RowBits, 9> blankRows{};
     // What a step still has to look at: per column the cells whose trial may change something,
     // and the boxes (bit b for box b) whose hidden singles or pointing may. Everything at first;
-    // a look that changes nothing clears its mark, and every change marks again what it can
-    // affect: a cell's candidates its trial and its box, a unit's digits the trials of the unit's
-    // cells and, for a box, both looks at the box. What is left unmarked would change nothing.
+    // a look clears its mark, and every change marks again what it can affect: a cell's
+    // candidates the looks at its box (and its trial where one candidate is left), a unit's
+    // digits the trials of the unit's cells and, for a box, both looks at the box. What is left
+    // unmarked would change nothing.
     std::array<RowBits, 9> untried{0x1FF, 0x1FF, 0x1FF, 0x1FF, 0x1FF, 0x1FF, 0x1FF, 0x1FF, 0x1FF};
     std::uint16_t boxesToSearch = kAllDigits;
     std::uint16_t boxesToPoint = kAllDigits;
