@@ -212,9 +212,6 @@ void GuessOutcomes::evaluate(int column, int row, int digit) {
         completions_ == 1 && completion_[column][row] == digitText(digit);
     PassCounter counter;
     while (!runSolvePass(trial, board, counter)) {
-        // With one completion, a digit that departs from it stays and the grid never finishes:
-        // the pass stops at one the steps write or the guessed cell keeps (board.expected). The
-        // digits of the stalled grid are all in the completion.
         // After a guess of the completion's own digit no step takes a candidate of the
         // completion away: no blank cell is left without one, and no digit is repeated.
         if (followsCompletion) {
@@ -222,7 +219,12 @@ void GuessOutcomes::evaluate(int column, int row, int digit) {
                 finishesAsKnown(column, row);
                 return;
             }
-        } else if (cannotFinish(trial, board)) {
+            continue;
+        }
+        // With one completion, a digit that departs from it stays and the grid never finishes:
+        // the pass stops at one the steps write or the guessed cell keeps (board.expected). The
+        // digits of the stalled grid are all in the completion.
+        if (cannotFinish(trial, board)) {
             stalls();
             return;
         }

@@ -140,9 +140,8 @@ void markUnitsChanged(SolveBoard& board, std::size_t cell) {
     for (std::size_t column = 0; column < 9; ++column) {
         board.untried[column] |= marks[column];
     }
-    const auto box = static_cast<std::uint16_t>(1u << (kCellUnits[cell].box - 17));
-    board.boxesToSearch |= box;
-    board.boxesToPoint |= box;
+    board.boxesToSearch |= boxMark(cell);
+    board.boxesToPoint |= boxMark(cell);
 }
 
 SolveBoard loadBoard(const PuzzleState& state) {

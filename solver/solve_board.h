@@ -138,15 +138,19 @@ struct SolveBoard {
 // Counts the grid of the state.
 SolveBoard loadBoard(const PuzzleState& state);
 
+// The mark of the cell's box in boxesToSearch and boxesToPoint.
+inline std::uint16_t boxMark(std::size_t cell) {
+    return static_cast<std::uint16_t>(1u << (kCellUnits[cell].box - boxUnit(1) + 1));
+}
+
 // The candidates of the cell (index) were cut down to `left`: the looks at its box are due
 // again. Its trial changes something again only where one candidate is left (it solves the
 // cell): the others left all fit, as they did before.
 inline void markCandidatesChanged(SolveBoard& board, std::size_t cell, DigitMask left) {
     const bool single = left != 0 && (left & (left - 1)) == 0;
     board.untried[cell / 9] |= static_cast<RowBits>((single ? 1u : 0u) << (cell % 9));
-    const auto box = static_cast<std::uint16_t>(1u << (kCellUnits[cell].box - 17));
-    board.boxesToSearch |= box;
-    board.boxesToPoint |= box;
+    board.boxesToSearch |= boxMark(cell);
+    board.boxesToPoint |= boxMark(cell);
 }
 
 // The digits of the cell's row, column and box changed: the trials of their cells are due again,
