@@ -90,7 +90,7 @@ void GuessOutcomes::startFor(const PuzzleState& state) {
         board_ = board;
         board_.filledCellsCleared = false;  // as in a run's first pass, for the guessed cell
     }
-    pairs_.fill(PairOutcome{});
+    pairs_ = {};  // every outcome unknown: all zero, cleared at once
     unknown_ = 0;
     finishing_ = 0;
     solutionCount_ = 0;
@@ -141,12 +141,12 @@ void GuessOutcomes::record(int column, int row, int digit, bool finishes, int pa
             ++finishing_;
         }
     }
+    if (finishes && outcome.result != GuessResult::Finishes) {
+        outcome.solution = static_cast<std::int16_t>(solutionIndex(grid));
+    }
     outcome.result = finishes ? GuessResult::Finishes : GuessResult::Stalls;
     outcome.passesKnown = true;
     outcome.passes = static_cast<std::int16_t>(passes);
-    if (finishes && outcome.solution < 0) {
-        outcome.solution = static_cast<std::int16_t>(solutionIndex(grid));
-    }
 }
 
 void GuessOutcomes::countCompletionsOnce() {

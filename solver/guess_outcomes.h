@@ -14,12 +14,12 @@ namespace quodrill {
 
 enum class GuessResult : std::uint8_t { Unknown, Stalls, Finishes };
 
-// One guess: the run after it, as far as it is known.
+// One guess: the run after it, as far as it is known. All zero while unknown.
 struct PairOutcome {
     GuessResult result = GuessResult::Unknown;
-    bool passesKnown = false;    // the run was followed to its end, not stopped at a dead cell
-    std::int16_t passes = 0;     // its passes, when known
-    std::int16_t solution = -1;  // for a finishing guess, which of the distinct solutions
+    bool passesKnown = false;   // the run was followed to its end, not stopped at a dead cell
+    std::int16_t passes = 0;    // its passes, when known
+    std::int16_t solution = 0;  // for a finishing guess, which of the distinct solutions
 };
 
 // The chance that one cycle (a guess and its run) finishes the grid, once every outcome is known:
