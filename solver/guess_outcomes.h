@@ -78,6 +78,9 @@ class GuessOutcomes {
     // written a cell whose guess is known to finish the grid; then this guess finishes it too.
     bool reachesFinishingGuess(const SolveBoard& board) const;
     void finishesAsKnown(int column, int row);
+    // With one completion, tries the guess of its digit in every blank cell, those likeliest to
+    // finish first, until one does.
+    void tryCompletionGuesses();
     int solutionIndex(const GridArray& grid);
     // The completions of the stalled grid, counted once up to two: a finishing guess ends on one.
     void countCompletionsOnce();
