@@ -12,7 +12,7 @@ void Testt_Timer(PuzzleState& state, WindowOps& window, RandomSource& random,
 }
 
 GuessCell guessTick(PuzzleState& state, WindowOps& window, RandomSource& random,
-                    GuessOutcomes& outcomes, bool seenBefore) {
+                    GuessOutcomes& outcomes, bool seenBefore, const SolveBoard* stallBoard) {
     const auto stop = [&window](SolveEnd end) {
         window.showSolveEnd(end);
         window.disarmTimer(TimerId::Testt);
@@ -23,7 +23,7 @@ GuessCell guessTick(PuzzleState& state, WindowOps& window, RandomSource& random,
     // first guess is made regardless), and at a limit below the counter's, so that the stop gives
     // the one reason; at the counter's own limit the limit is the reason.
     if (!seenBefore) {
-        outcomes.startFor(state);
+        outcomes.startFor(state, stallBoard);
     }
     if ((seenBefore || atLimit) && state.GuessCount < kCounterLimit &&
         !outcomes.someGuessFinishes()) {

@@ -19,10 +19,12 @@ namespace quodrill {
 void Testt_Timer(PuzzleState& state, WindowOps& window, RandomSource& random,
                  GuessOutcomes& outcomes);
 // Testt_Timer for a caller that follows the state (the headless solver's shortcuts): it tells
-// whether the outcomes are those of the state (`seenBefore`, outcomes.isFor(state)) and is told
-// the guess written, if any.
+// whether the outcomes are those of the state (`seenBefore`, outcomes.isFor(state)), may give the
+// board that the run which stalled in the state ended with (`stallBoard`), and is told the guess
+// written, if any.
 GuessCell guessTick(PuzzleState& state, WindowOps& window, RandomSource& random,
-                    GuessOutcomes& outcomes, bool seenBefore);
+                    GuessOutcomes& outcomes, bool seenBefore,
+                    const SolveBoard* stallBoard = nullptr);
 
 // SBT_Timer, the handler of the restart timer SBT: sets up again from the rows as they are now;
 // rows changed so that they no longer pass stop solving quietly.

@@ -33,11 +33,11 @@ void showRunOutcome(const RunOutcome& outcome, WindowOps& window) {
     }
 }
 
-void solveTick(PuzzleState& state, WindowOps& window, const RunEnd* known) {
+void solveTick(PuzzleState& state, WindowOps& window, const RunEnd* known, SolveBoard* endBoard) {
     RunOutcome outcome;
     if (known == nullptr) {
         OutputFieldWriter writer(window);
-        outcome = RunSolvePasses(state, writer);
+        outcome = RunSolvePasses(state, writer, endBoard);
     } else {
         outcome = takeRunEnd(state, *known);
         WriteOutputField(state, window);

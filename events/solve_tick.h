@@ -15,8 +15,10 @@ void TT_Timer(PuzzleState& state, WindowOps& window);
 // run's passes are run, the output field written after each; with it (the headless solver's
 // shortcut through a run seen before) the state takes the end those passes would leave and the
 // output field the text of the last one. Then the window is told the passes, a solved grid shows
-// "Status : Complete", the next stage's timer is armed and TT disarmed.
-void solveTick(PuzzleState& state, WindowOps& window, const RunEnd* known);
+// "Status : Complete", the next stage's timer is armed and TT disarmed. A run's passes leave their
+// board in `endBoard`, where given.
+void solveTick(PuzzleState& state, WindowOps& window, const RunEnd* known,
+               SolveBoard* endBoard = nullptr);
 
 // "Status : Complete" over a solved grid, and the timer of the next stage armed.
 void showRunOutcome(const RunOutcome& outcome, WindowOps& window);

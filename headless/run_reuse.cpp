@@ -118,7 +118,7 @@ void RunReuse::solveTick(PuzzleState& state, PlainWindow& window) {
     const GridArray grid = state.Grid;
     const CandidateMasks candidates = state.Candidates;
     const long before = window.passes;
-    window.tick(TimerId::TT);
+    window.tickWith(TimerId::TT, [&] { quodrill::solveTick(state, window, nullptr, &endBoard_); });
     const auto passes = static_cast<int>(window.passes - before);
     known_ = Known::Nothing;
     if (afterGuess) {
@@ -128,6 +128,7 @@ void RunReuse::solveTick(PuzzleState& state, PlainWindow& window) {
         setUpGrid_ = grid;
         setUpCandidates_ = candidates;
         stalled_ = state;
+        stallBoard_ = endBoard_;
         setUpPasses_ = passes;
         compareStallWithSetUp();
         known_ = Known::Stalled;
@@ -139,7 +140,8 @@ void RunReuse::guessTick(PuzzleState& state, PlainWindow& window) {
     const bool seenBefore = (atStall && outcomesForStall_) || outcomes_.isFor(state);
     GuessCell placed;
     window.tickWith(TimerId::Testt, [&] {
-        placed = quodrill::guessTick(state, window, random_, outcomes_, seenBefore);
+        placed = quodrill::guessTick(state, window, random_, outcomes_, seenBefore,
+                                     atStall ? &stallBoard_ : nullptr);
     });
     // The outcomes are now those of the state the guess was drawn in; a guess not written
     // leaves the grid and candidates as they were.

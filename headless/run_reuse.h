@@ -63,7 +63,9 @@ class RunReuse {
     GridArray setUpGrid_{};
     CandidateMasks setUpCandidates_{};
     PuzzleState stalled_{};
+    SolveBoard stallBoard_{};  // the board the run ended with
     int setUpPasses_ = 0;
+    SolveBoard endBoard_{};  // the board of the last run run here
     // The rows of the last Start or restart whose set-up passed, and that set-up.
     bool rowsKnown_ = false;
     std::array<std::string, 9> rows_{};

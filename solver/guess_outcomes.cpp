@@ -72,25 +72,30 @@ bool GuessOutcomes::isGuessFrom(const PuzzleState& state, int& column, int& row,
     return (candidates_[static_cast<std::size_t>(cellIndex(column, row))] & held) != 0;
 }
 
-void GuessOutcomes::startFor(const PuzzleState& state) {
+void GuessOutcomes::startFor(const PuzzleState& state, const SolveBoard* stallBoard) {
     valid_ = true;
     grid_ = state.Grid;
     candidates_ = state.Candidates;
-    board_ = loadBoard(state);
-    // A stall is where a pass changes nothing. One pass over a copy shows it, and leaves the board
-    // with nothing marked for the steps to look at: the runs after the guesses then look only at
-    // what a guess changes. Anything else keeps the board as loaded, everything marked.
-    PuzzleState settled;
-    settled.Grid = grid_;
-    settled.Candidates = candidates_;
-    SolveBoard board = board_;
-    PassCounter counter;
-    runSolvePass(settled, board, counter);
-    if (settled.Grid == grid_ && settled.Candidates == candidates_) {
-        board_ = board;
-        board_.filledCellsCleared = false;  // as in a run's first pass, for the guessed cell
+    // A stall is where a pass changes nothing, and its board has nothing marked for the steps to
+    // look at: the runs after the guesses then look only at what a guess changes. Without the
+    // board of the run that stalled, one pass over a copy shows whether the state is a stall;
+    // anything else keeps the board as loaded, everything marked.
+    if (stallBoard != nullptr) {
+        board_ = *stallBoard;
+    } else {
+        board_ = loadBoard(state);
+        PuzzleState settled;
+        settled.Grid = grid_;
+        settled.Candidates = candidates_;
+        SolveBoard board = board_;
+        PassCounter counter;
+        runSolvePass(settled, board, counter);
+        if (settled.Grid == grid_ && settled.Candidates == candidates_) {
+            board_ = board;
+        }
     }
-    pairs_ = {};  // every outcome unknown: all zero, cleared at once
+    board_.filledCellsCleared = false;  // as in a run's first pass, for the guessed cell
+    pairs_ = {};                        // every outcome unknown: all zero, cleared at once
     unknown_ = 0;
     finishing_ = 0;
     solutionCount_ = 0;

@@ -36,8 +36,10 @@ class GuessOutcomes {
     bool isFor(const PuzzleState& state) const;
     // Whether `state` is the stalled state with one guess written into it, and which.
     bool isGuessFrom(const PuzzleState& state, int& column, int& row, int& digit) const;
-    // Forgets every outcome and keeps `state` as the stalled state they are for.
-    void startFor(const PuzzleState& state);
+    // Forgets every outcome and keeps `state` as the stalled state they are for. `stallBoard`,
+    // where given, is the board that the run which stalled in `state` ended with; without it one
+    // pass over a copy of the state stands for that run's last.
+    void startFor(const PuzzleState& state, const SolveBoard* stallBoard = nullptr);
     // Forgets the stalled state: the outcomes are for none.
     void forget() { valid_ = false; }
     bool valid() const { return valid_; }

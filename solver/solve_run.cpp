@@ -61,12 +61,15 @@ RunOutcome runOutcome(const PuzzleState& state) {
     return outcome;
 }
 
-RunOutcome RunSolvePasses(PuzzleState& state, PassObserver& observer) {
+RunOutcome RunSolvePasses(PuzzleState& state, PassObserver& observer, SolveBoard* endBoard) {
     state.SolvedFlag = 0;
     SolveBoard board = loadBoard(state);
     int passes = 1;
     while (!runSolvePass(state, board, observer)) {
         ++passes;
+    }
+    if (endBoard != nullptr) {
+        *endBoard = board;
     }
     RunOutcome outcome = runOutcome(state);
     outcome.passes = passes;

@@ -41,8 +41,10 @@ struct RunEnd {
 RunOutcome runOutcome(const PuzzleState& state);
 
 // One run: resets SolvedFlag, then passes until one solves the grid or changes no candidate,
-// which adds 1 to StallCount.
-RunOutcome RunSolvePasses(PuzzleState& state, PassObserver& observer);
+// which adds 1 to StallCount. `endBoard`, where given, receives the board as the last pass left
+// it: after a stall, the grid's counts with nothing left for the steps to look at.
+RunOutcome RunSolvePasses(PuzzleState& state, PassObserver& observer,
+                          SolveBoard* endBoard = nullptr);
 
 // Puts a known end in place of the run's passes: the state as its last pass left it (what is
 // kept of it), SolvedFlag, and StallCount as a stall adds to it.

@@ -350,9 +350,15 @@ class NoObserver final : public PassObserver {
     void afterPass(const PuzzleState&) override {}
 };
 
+// A stall, and where a run ended in it, the board the run ended with.
+struct Stall {
+    PuzzleState state;
+    std::optional<SolveBoard> board;
+};
+
 // The stalls that the runs after each single guess from `stall` end in.
-std::vector<PuzzleState> stallsAfterGuesses(const PuzzleState& stall) {
-    std::vector<PuzzleState> stalls;
+std::vector<Stall> stallsAfterGuesses(const PuzzleState& stall) {
+    std::vector<Stall> stalls;
     for (int c = kFirst; c <= kLast; ++c) {
         for (int r = kFirst; r <= kLast; ++r) {
             const DigitMask mask = stall.Candidates[static_cast<std::size_t>(cellIndex(c, r))];
@@ -361,9 +367,10 @@ std::vector<PuzzleState> stallsAfterGuesses(const PuzzleState& stall) {
                     PuzzleState trial = stall;
                     trial.Grid[c][r] = digitText(d);
                     NoObserver none;
-                    RunSolvePasses(trial, none);
+                    SolveBoard board;
+                    RunSolvePasses(trial, none, &board);
                     if (trial.SolvedFlag == 0) {
-                        stalls.push_back(trial);
+                        stalls.push_back({trial, board});
                     }
                 }
             }
@@ -470,7 +477,7 @@ std::vector<std::pair<std::string, bool>> stalledPuzzles() {
 // Calls `check` on the first stall of every stalled puzzle and, where asked, on every
 // `afterGuessStep`-th stall after its guesses, until a fatal failure; returns the stalls checked.
 int checkStalls(std::size_t afterGuessStep,
-                const std::function<void(const PuzzleState&, const std::string&)>& check) {
+                const std::function<void(const Stall&, const std::string&)>& check) {
     const std::vector<std::pair<std::string, bool>> puzzles = stalledPuzzles();
     if (::testing::Test::HasFailure()) {
         return 0;
@@ -482,9 +489,9 @@ int checkStalls(std::size_t afterGuessStep,
             continue;
         }
         ++stalls;
-        check(*stall, puzzle);
+        check({*stall, std::nullopt}, puzzle);
         if (withGuesses) {
-            const std::vector<PuzzleState> next = stallsAfterGuesses(*stall);
+            const std::vector<Stall> next = stallsAfterGuesses(*stall);
             for (std::size_t i = 0; i < next.size(); i += afterGuessStep) {
                 ++stalls;
                 check(next[i], puzzle + " after a guess");
@@ -502,8 +509,8 @@ int checkStalls(std::size_t afterGuessStep,
 // random states.
 TEST(Differential, CompletionsOfStalls) {
     CompletionTally tally;
-    const int stalls = checkStalls(1, [&tally](const PuzzleState& stall, const std::string& which) {
-        expectSameCompletions(stall, which, tally);
+    const int stalls = checkStalls(1, [&tally](const Stall& stall, const std::string& which) {
+        expectSameCompletions(stall.state, which, tally);
     });
     ASSERT_FALSE(::testing::Test::HasFailure());
     PuzzleGenerator random(28);
@@ -529,11 +536,13 @@ class PassTally final : public PassObserver {
 
 // What the outcomes found for every guess from `stall`, against the engine's whole run after it:
 // a finishing guess on the same grid in as many passes, a stalling one stalls, in as many passes
-// where they are known. Counts the guesses compared and those that finish.
-void expectSameGuessOutcomes(const PuzzleState& stall, const std::string& which, int& guesses,
+// where they are known. Counts the guesses compared and those that finish. The outcomes start from
+// the board the stall's run ended with where there is one.
+void expectSameGuessOutcomes(const Stall& from, const std::string& which, int& guesses,
                              int& finishing) {
+    const PuzzleState& stall = from.state;
     auto outcomes = std::make_unique<GuessOutcomes>();
-    outcomes->startFor(stall);
+    outcomes->startFor(stall, from.board ? &*from.board : nullptr);
     outcomes->completeAll();
     ASSERT_TRUE(outcomes->complete()) << which;
     for (int c = kFirst; c <= kLast; ++c) {
@@ -571,22 +580,23 @@ void expectSameGuessOutcomes(const PuzzleState& stall, const std::string& which,
 // The outcome of every guess from many stalls, found the cheap way (stopped once the grid cannot
 // be finished, settled without a run from the one completion or from another guess's end),
 // against the engine's run after the guess followed to its end: the stalls of the stalled puzzles
-// and of the runs after their guesses, and random states.
+// and of the runs after their guesses (those from the board their run ended with), and random
+// states.
 TEST(Differential, GuessOutcomesOfStalls) {
     int guesses = 0;
     int finishing = 0;
     // Every fourth stall after a guess: the sparse grids have hundreds, each with hundreds of
     // guesses.
     int stalls =
-        checkStalls(4, [&guesses, &finishing](const PuzzleState& stall, const std::string& which) {
+        checkStalls(4, [&guesses, &finishing](const Stall& stall, const std::string& which) {
             expectSameGuessOutcomes(stall, which, guesses, finishing);
         });
     ASSERT_FALSE(::testing::Test::HasFailure());
     PuzzleGenerator random(29);
     for (int i = 0; i < 100 && !::testing::Test::HasFatalFailure(); ++i) {
         ++stalls;
-        expectSameGuessOutcomes(randomState(random), "random state " + std::to_string(i), guesses,
-                                finishing);
+        expectSameGuessOutcomes({randomState(random), std::nullopt},
+                                "random state " + std::to_string(i), guesses, finishing);
     }
     EXPECT_GT(stalls, 3000);
     EXPECT_GT(finishing, 5000);
