@@ -39,10 +39,6 @@ constexpr std::array<Band, 27> kRowPeers = [] {
     return rows;
 }();
 
-// Each band, then the other two.
-constexpr std::array<std::array<std::size_t, kBands>, kBands> kBandOrders = {
-    {{0, 1, 2}, {1, 2, 0}, {2, 0, 1}}};
-
 // The other cells of a band that share a column, a row or the box with the cell at `bit`.
 constexpr std::array<Band, 27> kBandPeers = [] {
     std::array<Band, 27> peers{};
@@ -141,57 +137,83 @@ bool isSingle(DigitMask digits) {
     return (digits & (digits - 1)) == 0;
 }
 
+// Strikes `digit` (its bit `digitMask`) out of the cells `lost` of band `kBand`, adding the units
+// of those cells to `units` and the cells it leaves with one digit to `singles`; false once a
+// cell is left without a digit.
+template <std::size_t kBand>
+[[gnu::always_inline]] inline bool strike(Fill& fill, Singles& singles, std::size_t digit,
+                                          DigitMask digitMask, Band lost, std::uint32_t& units) {
+    fill.open[digit][kBand] &= ~lost;
+    for (; lost != 0; lost &= lost - 1) {
+        const std::size_t peer = kBand * 27 + static_cast<std::size_t>(std::countr_zero(lost));
+        const auto left = static_cast<DigitMask>(fill.digits[peer] & ~digitMask);
+        fill.digits[peer] = left;
+        units |= kUnitBits[peer];
+        if (isSingle(left)) {
+            if (left == 0) {
+                return false;
+            }
+            singles[kBand] |= lost & -lost;
+        }
+    }
+    return true;
+}
+
+// Takes the first of the singles of band `kBand` and writes its one digit into it, as the
+// trail's entry `written`, striking the digit out of the cell's peers; false once a peer is left
+// without a digit. Each band is its own copy, with the other two bands known.
+template <std::size_t kBand>
+[[gnu::always_inline]] inline bool fillCell(Fill& fill, Trail& trail, std::size_t& written,
+                                            Singles& singles) {
+    constexpr std::size_t kSecond = (kBand + 1) % kBands;
+    constexpr std::size_t kThird = (kBand + 2) % kBands;
+    const int bit = std::countr_zero(singles[kBand]);
+    singles[kBand] &= singles[kBand] - 1;
+    const std::size_t cell = kBand * 27 + static_cast<std::size_t>(bit);
+    const DigitMask digitMask = fill.digits[cell];
+    if (digitMask == 0) {
+        return true;  // filled since as a digit's only cell in a unit
+    }
+    const auto digit = static_cast<std::size_t>(std::countr_zero(digitMask) - 1);
+    fill.digits[cell] = 0;
+    fill.missing[digit] &= ~kUnitBits[cell];
+    trail.written[written++] = static_cast<std::uint16_t>(cell | (digit << 8));
+    auto& cells = fill.open[digit];
+    const Band row = kRowPeers[static_cast<std::size_t>(bit)];
+    cells[kBand] &= ~(Band{1} << bit);
+    std::uint32_t units = 0;  // of the cells that lose the digit
+    if (!strike<kBand>(fill, singles, digit, digitMask,
+                       cells[kBand] & kBandPeers[static_cast<std::size_t>(bit)], units) ||
+        !strike<kSecond>(fill, singles, digit, digitMask, cells[kSecond] & row, units) ||
+        !strike<kThird>(fill, singles, digit, digitMask, cells[kThird] & row, units)) {
+        return false;
+    }
+    if (units != 0) {
+        fill.dwindled[digit] |= units;
+        fill.changed |= static_cast<std::uint16_t>(digitMask >> 1);
+    }
+    return true;
+}
+
 // Fills the cells of `singles`, each with its one digit, striking the digit out of the cell's
 // peers and adding those it leaves with one digit, and so on; false once a blank cell is left
 // without a digit.
 bool fillSingles(Fill& fill, Trail& trail, Singles singles) {
     std::size_t written = trail.count;
     for (;;) {
-        const std::size_t band = singles[0] != 0 ? 0 : singles[1] != 0 ? 1 : 2;
-        if (singles[band] == 0) {
+        bool filled = false;
+        if (singles[0] != 0) {
+            filled = fillCell<0>(fill, trail, written, singles);
+        } else if (singles[1] != 0) {
+            filled = fillCell<1>(fill, trail, written, singles);
+        } else if (singles[2] != 0) {
+            filled = fillCell<2>(fill, trail, written, singles);
+        } else {
             trail.count = written;
             return true;
         }
-        const int bit = std::countr_zero(singles[band]);
-        singles[band] &= singles[band] - 1;
-        const std::size_t cell = band * 27 + static_cast<std::size_t>(bit);
-        const DigitMask digitMask = fill.digits[cell];
-        if (digitMask == 0) {
-            continue;  // filled since as a digit's only cell in a unit
-        }
-        const auto digit = static_cast<std::size_t>(std::countr_zero(digitMask) - 1);
-        fill.digits[cell] = 0;
-        fill.missing[digit] &= ~kUnitBits[cell];
-        trail.written[written++] = static_cast<std::uint16_t>(cell | (digit << 8));
-        auto& cells = fill.open[digit];
-        cells[band] &= ~(Band{1} << bit);
-        const Band row = kRowPeers[static_cast<std::size_t>(bit)];
-        const std::array<std::size_t, kBands>& bands = kBandOrders[band];
-        const std::array<Band, kBands> lost = {
-            cells[bands[0]] & kBandPeers[static_cast<std::size_t>(bit)], cells[bands[1]] & row,
-            cells[bands[2]] & row};
-        std::uint32_t units = 0;  // of the cells that lose the digit
-#pragma GCC unroll 3              // the band of the cell and the two others, each its own loop
-        for (std::size_t i = 0; i < kBands; ++i) {
-            const std::size_t other = bands[i];
-            cells[other] &= ~lost[i];
-            for (Band peers = lost[i]; peers != 0; peers &= peers - 1) {
-                const std::size_t peer =
-                    other * 27 + static_cast<std::size_t>(std::countr_zero(peers));
-                const auto left = static_cast<DigitMask>(fill.digits[peer] & ~digitMask);
-                fill.digits[peer] = left;
-                units |= kUnitBits[peer];
-                if (isSingle(left)) {
-                    if (left == 0) {
-                        return false;
-                    }
-                    singles[other] |= peers & -peers;
-                }
-            }
-        }
-        if (units != 0) {
-            fill.dwindled[digit] |= units;
-            fill.changed |= static_cast<std::uint16_t>(digitMask >> 1);
+        if (!filled) {
+            return false;
         }
     }
 }
