@@ -25,8 +25,11 @@ GuessCell guessTick(PuzzleState& state, WindowOps& window, RandomSource& random,
     if (!seenBefore) {
         outcomes.startFor(state, stallBoard);
     }
+    // The coming guesses are looked at first where the generator's draws are known in advance.
+    SeededRandom coming(0);
     if ((seenBefore || atLimit) && state.GuessCount < kCounterLimit &&
-        !outcomes.someGuessFinishes()) {
+        !outcomes.someGuessFinishes(random.copyInto(coming) ? &coming : nullptr,
+                                    state.GuessCount)) {
         stop(SolveEnd::NoGuessFinishes);
         return {};
     }

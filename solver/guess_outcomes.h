@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "solver/puzzle_state.h"
+#include "solver/random_source.h"
 #include "solver/solve_board.h"
 
 namespace quodrill {
@@ -52,9 +53,11 @@ class GuessOutcomes {
     // Records a run that followed the guess to its end: its passes and the grid it left.
     void record(int column, int row, int digit, bool finishes, int passes, const GridArray& grid);
 
-    // Whether some guess finishes the grid: outcomes are found, most likely first, until one
-    // does or all are known.
-    bool someGuessFinishes();
+    // Whether some guess finishes the grid: outcomes are found until one does or all are known.
+    // `coming`, where given, draws what the generator of the coming guesses will draw, and
+    // `guessCount` is the guesses made so far: the guesses of the coming cycles, whose outcomes
+    // they will ask for anyway, are looked at first; then those likeliest to finish.
+    bool someGuessFinishes(RandomSource* coming = nullptr, std::int16_t guessCount = 0);
     // Finds every outcome not known yet.
     void completeAll();
     bool complete() const { return unknown_ == 0; }
@@ -80,6 +83,9 @@ class GuessOutcomes {
     // written a cell whose guess is known to finish the grid; then this guess finishes it too.
     bool reachesFinishingGuess(const SolveBoard& board) const;
     void finishesAsKnown(int column, int row);
+    // The outcomes of the guesses that `coming` draws in the stalled state, in turn, until one
+    // finishes or a bound is reached.
+    void tryComingGuesses(RandomSource& coming, std::int16_t guessCount);
     // With one completion, tries the guess of its digit in every blank cell, those likeliest to
     // finish first, until one does.
     void tryCompletionGuesses();

@@ -38,6 +38,15 @@ void ClockSeededRandom::reseedFromClock() {
         std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
 }
 
+bool RandomSource::copyInto(SeededRandom&) const {
+    return false;
+}
+
+bool SeededRandom::copyInto(SeededRandom& copy) const {
+    copy = *this;
+    return true;
+}
+
 float SeededRandom::next() {
     return nextFraction(state_);
 }

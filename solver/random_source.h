@@ -7,11 +7,16 @@
 
 namespace quodrill {
 
+class SeededRandom;
+
 class RandomSource {
   public:
     virtual ~RandomSource() = default;
     virtual float next() = 0;  // 0 <= r < 1
     virtual void reseedFromClock() = 0;
+    // Makes `copy` draw what this generator will draw from now on, where that is known in
+    // advance; false where it is not (a reseed that mixes in the clock).
+    virtual bool copyInto(SeededRandom& copy) const;
 };
 
 // The integer part of r * 9 + 1, exactly, so all nine are equally likely; a value outside [0, 1)
@@ -42,6 +47,7 @@ class SeededRandom final : public RandomSource {
     explicit SeededRandom(std::uint64_t seed) : state_(seed) {}
     float next() override;
     void reseedFromClock() override;
+    bool copyInto(SeededRandom& copy) const override;
 
   private:
     std::uint64_t state_;
