@@ -11,12 +11,12 @@ bool isValidRow(std::string_view row) {
     if (row.size() != 9) {
         return false;
     }
-    for (char ch : row) {
-        if (ch < '0' || ch > '9') {
-            return false;
-        }
+    bool digits = true;
+#pragma GCC unroll 9
+    for (const char ch : row) {
+        digits &= static_cast<unsigned char>(ch - '0') <= 9;
     }
-    return true;
+    return digits;
 }
 
 int firstInvalidRow(const RowTexts& rows) {
@@ -30,9 +30,10 @@ int firstInvalidRow(const RowTexts& rows) {
 
 SetUpOutcome setUpFromRows(PuzzleState& state, const RowTexts& rows) {
     for (int i = 0; i < 9; ++i) {
+        const char* const row = rows[static_cast<std::size_t>(i)].data();
+#pragma GCC unroll 9
         for (int x = kFirst; x <= kLast; ++x) {
-            state.Grid[x][i + 1] =
-                rows[static_cast<std::size_t>(i)][static_cast<std::size_t>(x - 1)];
+            state.Grid[x][i + 1] = row[x - 1];
         }
     }
     if (gridRepeatsDigit(state.Grid)) {
@@ -46,18 +47,32 @@ void finishSetUp(PuzzleState& state) {
     putSetUp(state, rowsSetUpOf(state.Grid));
 }
 
+namespace {
+
+// What set-up keeps of a cell's candidates, by the cell's text: every bit of a filled cell, none
+// of a blank one.
+constexpr std::array<DigitMask, 256> kKeptByCell = [] {
+    std::array<DigitMask, 256> kept{};
+    for (std::size_t cell = 0; cell < kept.size(); ++cell) {
+        kept[cell] = isBlank(static_cast<CellText>(cell)) ? 0 : 0xFFFF;
+    }
+    return kept;
+}();
+
+}  // namespace
+
 RowsSetUp rowsSetUpOf(const GridArray& grid) {
-    RowsSetUp setUp;
+    RowsSetUp setUp;  // every member written below
     setUp.grid = grid;
     for (int x = kFirst; x <= kLast; ++x) {
         // Once a puzzle and at every Start: the nine cells of a column are looked at without a
-        // loop.
+        // loop or a test.
 #pragma GCC unroll 9
         for (int y = kFirst; y <= kLast; ++y) {
             const auto cell = static_cast<std::size_t>(cellIndex(x, y));
-            const bool blank = isBlank(grid[x][y]);
-            setUp.kept[cell] = blank ? 0 : 0xFFFF;
-            setUp.given[cell] = blank ? kAllDigits : 0;
+            const DigitMask kept = kKeptByCell[static_cast<unsigned char>(grid[x][y])];
+            setUp.kept[cell] = kept;
+            setUp.given[cell] = static_cast<DigitMask>(~kept & kAllDigits);
         }
     }
     return setUp;
