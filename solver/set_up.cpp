@@ -3,20 +3,13 @@
 #include <cstdint>
 #include <cstring>
 
+#include "solver/digit_bytes.h"
 #include "solver/grid_check.h"
 
 namespace quodrill {
 
 bool isValidRow(std::string_view row) {
-    if (row.size() != 9) {
-        return false;
-    }
-    bool digits = true;
-#pragma GCC unroll 9
-    for (const char ch : row) {
-        digits &= static_cast<unsigned char>(ch - '0') <= 9;
-    }
-    return digits;
+    return row.size() == 9 && eightDigits(eightBytes(row.data())) && row[8] >= '0' && row[8] <= '9';
 }
 
 int firstInvalidRow(const RowTexts& rows) {

@@ -2,9 +2,10 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdint>
 #include <cstdio>
 #include <cstring>
+
+#include "solver/digit_bytes.h"
 
 namespace quodrill {
 
@@ -25,23 +26,16 @@ bool isDrawing(char ch) {
 // Copies a text of digits and "." alone into `cells`, a "." as "0", eight bytes at a time; false,
 // with `cells` unfinished, when the text holds any other byte.
 bool copyPlainCells(std::string_view text, char* cells) {
-    constexpr std::uint64_t kEach = 0x0101010101010101;
-    constexpr std::uint64_t kHigh = 0x80 * kEach;
-    constexpr std::uint64_t kLow = 0x7F * kEach;
+    constexpr std::uint64_t kLow = 0x7F * kEachByte;
     std::size_t at = 0;
     for (; at + sizeof(std::uint64_t) <= text.size(); at += sizeof(std::uint64_t)) {
-        std::uint64_t word = 0;
-        std::memcpy(&word, text.data() + at, sizeof word);
-        // The top bit of each byte that is ".", exactly: no sum below carries from one byte into
-        // the next. Adding 2 to such a byte makes it "0".
-        const std::uint64_t other = word ^ ('.' * kEach);
+        std::uint64_t word = eightBytes(text.data() + at);
+        // The top bit of each byte that is ".", exactly: no sum carries from one byte into the
+        // next. Adding 2 to such a byte makes it "0".
+        const std::uint64_t other = word ^ ('.' * kEachByte);
         const std::uint64_t dots = ~(((other & kLow) + kLow) | other | kLow);
         word += dots >> 6;
-        // With no byte at 0x80 or above, the top bit of a byte of `fromZero` is set for "0" and
-        // above, that of `aboveNine` for ":" and above.
-        const std::uint64_t fromZero = (word | kHigh) - '0' * kEach;
-        const std::uint64_t aboveNine = word + (0x80 - ('9' + 1)) * kEach;
-        if (((word | aboveNine | ~fromZero) & kHigh) != 0) {
+        if (!eightDigits(word)) {
             return false;
         }
         std::memcpy(cells + at, &word, sizeof word);
