@@ -55,7 +55,7 @@ constexpr std::array<DigitMask, 256> kKeptByCell = [] {
 }  // namespace
 
 RowsSetUp rowsSetUpOf(const GridArray& grid) {
-    RowsSetUp setUp;  // every member written below
+    RowsSetUp setUp;
     setUp.grid = grid;
     for (int x = kFirst; x <= kLast; ++x) {
         // Once a puzzle and at every Start: the nine cells of a column are looked at without a

@@ -32,10 +32,9 @@ void finishSetUp(PuzzleState& state);
 // The set-up of one grid of rows that passed, found once and put in place at every restart on
 // the same rows: the grid, and the candidates as a blend, so that it is made without a test.
 struct RowsSetUp {
-    // Left unset by a RowsSetUp made without braces, which rowsSetUpOf fills whole.
-    GridArray grid;
-    CandidateMasks kept;   // every bit for a filled cell, which keeps its candidates
-    CandidateMasks given;  // all nine digits for a blank cell
+    GridArray grid{};
+    CandidateMasks kept{};   // every bit for a filled cell, which keeps its candidates
+    CandidateMasks given{};  // all nine digits for a blank cell
 };
 RowsSetUp rowsSetUpOf(const GridArray& grid);
 // What finishSetUp makes of rows that gave `setUp.grid`, with Grid set to it first.
