@@ -7,6 +7,7 @@ namespace quodrill {
 GridCells gridCells(const GridArray& grid) {
     GridCells cells;
     for (int x = kFirst; x <= kLast; ++x) {
+#pragma GCC unroll 9
         for (int y = kFirst; y <= kLast; ++y) {
             const CellText cell = grid[x][y];
             // The empty text (0) shows as "0": a blank.

@@ -45,7 +45,9 @@ void PlainWindow::setRowText(int index, std::string_view text) {
 }
 
 void PlainWindow::setStatusCaption(std::string_view text) {
-    status = text;
+    if (status != text) {  // every restart shows "Calculating..." again
+        status = text;
+    }
 }
 
 void PlainWindow::showSolveEnd(SolveEnd value) {
@@ -94,14 +96,6 @@ void PlainWindow::showWarningMessage(std::string_view, std::string_view) {
 // The dialog is cancelled at once.
 std::string PlainWindow::runFileOpenDialog(std::string_view, std::string_view) {
     return {};
-}
-
-bool PlainWindow::nextTimer(TimerId& timer) const {
-    const std::optional<TimerId> next = timers_.next();
-    if (next) {
-        timer = *next;
-    }
-    return next.has_value();
 }
 
 void PlainWindow::goOff(TimerId timer) {

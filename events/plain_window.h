@@ -45,7 +45,13 @@ class PlainWindow : public WindowOps {
     bool isArmed(TimerId timer) const { return timers_.isArmed(timer); }
     bool anyArmed() const { return timers_.anyArmed(); }
     // The timer that ticks next: the one armed earliest; false when none is armed.
-    bool nextTimer(TimerId& timer) const;
+    bool nextTimer(TimerId& timer) const {
+        const std::optional<TimerId> next = timers_.next();
+        if (next) {
+            timer = *next;
+        }
+        return next.has_value();
+    }
     // One tick of `timer`, as a one-shot timer ticks: it goes off, then its handler runs.
     void tick(TimerId timer);
     // The same tick with `handler` run in place of the engine's (the headless solver's

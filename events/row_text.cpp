@@ -1,6 +1,8 @@
 #include "events/row_text.h"
 
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 
 namespace quodrill {
 
@@ -42,6 +44,15 @@ Character characterAt(std::string_view text, std::size_t at) {
 }  // namespace
 
 std::string_view keptRowText(std::string_view text) {
+    // Nine bytes of plain ASCII, as the rows of a puzzle are, are nine characters of one unit.
+    if (text.size() >= kRowBoxLength) {
+        std::uint64_t first = 0;
+        std::memcpy(&first, text.data(), sizeof first);
+        const auto ninth = static_cast<unsigned char>(text[sizeof first]);
+        if (((first & 0x8080808080808080) | (ninth & 0x80)) == 0) {
+            return text.substr(0, kRowBoxLength);
+        }
+    }
     std::size_t at = 0;
     int units = 0;
     while (at < text.size()) {

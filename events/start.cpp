@@ -23,10 +23,9 @@ void stopQuietly(PuzzleState& state, WindowOps& window) {
 
 // Reads and checks the rows and sets up from them; false when they are refused.
 bool setUpFromRowBoxes(PuzzleState& state, WindowOps& window, StartedBy by) {
-    RowTexts rows;
-    for (int i = 0; i < 9; ++i) {
-        rows[static_cast<std::size_t>(i)] = window.rowText(i);
-    }
+    const RowTexts rows = {window.rowText(0), window.rowText(1), window.rowText(2),
+                           window.rowText(3), window.rowText(4), window.rowText(5),
+                           window.rowText(6), window.rowText(7), window.rowText(8)};
     if (const int refused = firstInvalidRow(rows); refused >= 0) {
         if (by == StartedBy::Restart) {
             stopQuietly(state, window);

@@ -24,21 +24,28 @@ class TimerQueue {
     bool isArmed(TimerId timer) const { return armedAt_[slot(timer)] != 0; }
     bool anyArmed() const { return next().has_value(); }
 
-    // The timer armed earliest, or none.
+    // The timer armed earliest, or none. A disarmed timer's 0, less 1, comes after every other.
     std::optional<TimerId> next() const {
-        std::optional<TimerId> earliest;
-        for (std::size_t i = 0; i < armedAt_.size(); ++i) {
-            if (armedAt_[i] != 0 && (!earliest || armedAt_[i] < armedAt_[slot(*earliest)])) {
-                earliest = static_cast<TimerId>(i);
+        std::size_t earliest = 0;
+        std::uint64_t first = armedAt_[0] - 1;
+        for (std::size_t i = 1; i < armedAt_.size(); ++i) {
+            if (armedAt_[i] - 1 < first) {
+                first = armedAt_[i] - 1;
+                earliest = i;
             }
         }
-        return earliest;
+        if (first == kNever) {
+            return std::nullopt;
+        }
+        return static_cast<TimerId>(earliest);
     }
 
   private:
     static std::size_t slot(TimerId timer) { return static_cast<std::size_t>(timer); }
 
-    std::array<std::uint64_t, kTimerCount> armedAt_{};
+    static constexpr std::uint64_t kNever = ~std::uint64_t{0};
+
+    std::array<std::uint64_t, kTimerCount> armedAt_{};  // 0 when disarmed
     std::uint64_t sequence_ = 0;
 };
 

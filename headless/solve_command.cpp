@@ -159,11 +159,11 @@ class Solver {
             errors_ << "quodrill: " << line.message << '\n';
             return true;
         }
-        const std::string where = line.input + " line " + std::to_string(line.line);
+        const auto where = [&line] { return line.input + " line " + std::to_string(line.line); };
         if (line.cells.empty()) {
             ++totals_.refused;
             if (!options_.csv) {
-                errors_ << "quodrill: " << where << ": " << notAPuzzle(line.message) << '\n';
+                errors_ << "quodrill: " << where() << ": " << notAPuzzle(line.message) << '\n';
                 return true;
             }
             output_ << csvRecord(line, notAPuzzle(line.message), csvColumns_);
@@ -182,14 +182,14 @@ class Solver {
         } else if (solved) {
             output_ << solve.grid << '\n';
         } else {
-            errors_ << "quodrill: " << where << ": " << outcome(solve.end, solve.guesses) << '\n';
+            errors_ << "quodrill: " << where() << ": " << outcome(solve.end, solve.guesses) << '\n';
         }
         totals_.passes += solve.passes;
         totals_.guesses += solve.guesses;
         totals_.restarts += solve.restarts;
         totals_.seconds += solve.seconds;
         if (options_.stats && !options_.csv) {
-            output_ << where << ": " << outcome(solve.end, solve.guesses) << ", "
+            output_ << where() << ": " << outcome(solve.end, solve.guesses) << ", "
                     << figures(solve.passes, solve.guesses, solve.restarts, solve.seconds)
                     << chanceText(solve.chance);
             if (line.countSolutions) {

@@ -3,20 +3,13 @@
 #include <cstdint>
 #include <cstring>
 
+#include "solver/digit_bytes.h"
 #include "solver/grid_check.h"
 
 namespace quodrill {
 
 bool isValidRow(std::string_view row) {
-    if (row.size() != 9) {
-        return false;
-    }
-    for (char ch : row) {
-        if (ch < '0' || ch > '9') {
-            return false;
-        }
-    }
-    return true;
+    return row.size() == 9 && eightDigits(eightBytes(row.data())) && row[8] >= '0' && row[8] <= '9';
 }
 
 int firstInvalidRow(const RowTexts& rows) {
@@ -30,9 +23,10 @@ int firstInvalidRow(const RowTexts& rows) {
 
 SetUpOutcome setUpFromRows(PuzzleState& state, const RowTexts& rows) {
     for (int i = 0; i < 9; ++i) {
+        const char* const row = rows[static_cast<std::size_t>(i)].data();
+#pragma GCC unroll 9
         for (int x = kFirst; x <= kLast; ++x) {
-            state.Grid[x][i + 1] =
-                rows[static_cast<std::size_t>(i)][static_cast<std::size_t>(x - 1)];
+            state.Grid[x][i + 1] = row[x - 1];
         }
     }
     if (gridRepeatsDigit(state.Grid)) {
@@ -46,18 +40,32 @@ void finishSetUp(PuzzleState& state) {
     putSetUp(state, rowsSetUpOf(state.Grid));
 }
 
+namespace {
+
+// What set-up keeps of a cell's candidates, by the cell's text: every bit of a filled cell, none
+// of a blank one.
+constexpr std::array<DigitMask, 256> kKeptByCell = [] {
+    std::array<DigitMask, 256> kept{};
+    for (std::size_t cell = 0; cell < kept.size(); ++cell) {
+        kept[cell] = isBlank(static_cast<CellText>(cell)) ? 0 : 0xFFFF;
+    }
+    return kept;
+}();
+
+}  // namespace
+
 RowsSetUp rowsSetUpOf(const GridArray& grid) {
     RowsSetUp setUp;
     setUp.grid = grid;
     for (int x = kFirst; x <= kLast; ++x) {
         // Once a puzzle and at every Start: the nine cells of a column are looked at without a
-        // loop.
+        // loop or a test.
 #pragma GCC unroll 9
         for (int y = kFirst; y <= kLast; ++y) {
             const auto cell = static_cast<std::size_t>(cellIndex(x, y));
-            const bool blank = isBlank(grid[x][y]);
-            setUp.kept[cell] = blank ? 0 : 0xFFFF;
-            setUp.given[cell] = blank ? kAllDigits : 0;
+            const DigitMask kept = kKeptByCell[static_cast<unsigned char>(grid[x][y])];
+            setUp.kept[cell] = kept;
+            setUp.given[cell] = static_cast<DigitMask>(~kept & kAllDigits);
         }
     }
     return setUp;

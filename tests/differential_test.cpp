@@ -15,6 +15,7 @@
 #include "events/plain_window.h"
 #include "events/puzzle_loading.h"
 #include "solver/completions.h"
+#include "solver/grid_check.h"
 #include "solver/guess_outcomes.h"
 #include "solver/propagation.h"
 #include "solver/solve_run.h"
@@ -252,8 +253,12 @@ PuzzleState randomState(PuzzleGenerator& random) {
 
 TEST(Differential, EachStepOnRandomStates) {
     PuzzleGenerator random(18);
+    std::array<int, 2> repeats{};  // grids without and with a repeated digit
     for (int i = 0; i < 3000; ++i) {
         const PuzzleState start = randomState(random);
+        const bool repeated = oracle::gridRepeatsDigit(start.Grid);
+        ASSERT_EQ(gridRepeatsDigit(start.Grid), repeated) << "on random state " << i;
+        ++repeats[repeated ? 1 : 0];
         PuzzleState fast = start;
         PuzzleState reference = start;
         const int column = 1 + random.below(9);
@@ -287,6 +292,8 @@ TEST(Differential, EachStepOnRandomStates) {
         ASSERT_EQ(describeStateDifference(fast, reference), "")
             << step << " (" << column << ", " << row << ") on random state " << i;
     }
+    EXPECT_GT(repeats[0], 300);
+    EXPECT_GT(repeats[1], 300);
 }
 
 TEST(Differential, EachHandlerOnRandomStates) {

@@ -120,6 +120,23 @@ TEST(RowChange, RewritingTheSameTextIsNoChange) {
     EXPECT_EQ(s.state.SetUpDone, 1);
 }
 
+// A written text keeps nine characters as the toolkit counts them: a character of four UTF-8
+// bytes counts two, and none is cut in half, wherever it stands among the first nine bytes.
+TEST(RowBox, KeepsNineCharactersWhereverAWideOneStands) {
+    Session s;
+    const std::string digits = "123456789";
+    for (std::size_t at = 0; at <= digits.size(); ++at) {
+        SCOPED_TRACE(at);
+        const std::string before = digits.substr(0, at);
+        s.window.setRowText(3, before + "é" + digits.substr(at));
+        EXPECT_EQ(s.window.rowText(3), at == 9 ? digits : before + "é" + digits.substr(at, 8 - at));
+        s.window.setRowText(3, before + "😀" + digits.substr(at));
+        EXPECT_EQ(s.window.rowText(3), at == 9   ? digits
+                                       : at == 8 ? before
+                                                 : before + "😀" + digits.substr(at, 7 - at));
+    }
+}
+
 // Every example, from the keyword through Start and the chain of ticks.
 class ExampleSolve : public ::testing::TestWithParam<int> {};
 

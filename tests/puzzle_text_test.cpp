@@ -74,6 +74,25 @@ TEST(PuzzleText, AcceptsTheWaysPeopleWriteAPuzzleAndRefusesAnythingElse) {
         EXPECT_EQ(read.cellCount, refused.cellCount);
         EXPECT_EQ(read.strayAt, refused.strayAt);
     }
+
+    // A text of 81 bytes is read eight at a time: a byte beside the cells in the character
+    // table, at any place, is still told apart from them.
+    for (std::size_t at = 0; at < cells.size(); ++at) {
+        SCOPED_TRACE(at);
+        std::string text = dotted;
+        text[at] = '.';
+        std::string expected = cells;
+        expected[at] = '0';
+        EXPECT_EQ(parsePuzzleText(text).cells, expected);
+        text[at] = '-';
+        EXPECT_EQ(parsePuzzleText(text).cellCount, 80u);
+        for (const char stray : {'/', ':', '\0', '\xAE', '\xB0', '\xB9'}) {
+            text[at] = stray;
+            const PuzzleText read = parsePuzzleText(text);
+            EXPECT_EQ(read.cells, "");
+            EXPECT_EQ(read.strayAt, at);
+        }
+    }
 }
 
 // One wording for every reader that refuses a text: the line is named only where there are

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "events/captions.h"
 #include "events/start.h"
@@ -85,15 +87,23 @@ TEST(Start, NineBlankRowsMarkEveryCandidate) {
 
 // Each kind of row failure: the message, then only that row emptied, which is a change.
 TEST(Start, RowFailureEmptiesOnlyTheLowestFailingRow) {
-    const std::string_view failing[] = {
+    std::vector<std::string> failing = {
         "00000000",  "0000000000", "-00000000",  "+00000000",  "00000000.", "0000.0001",
         " 00000000", "00000000 ",  "0000e0000",  "0,000,000",  "&H0000000", "0x0000000",
         "00000000a", "test1",      "０00000000", "00000000\t",
     };
-    for (std::string_view bad : failing) {
+    // A byte beside the digits in the character table, in every place of the row.
+    for (std::size_t at = 0; at < 9; ++at) {
+        for (const char stray : {'/', ':', '\xB0', '\xB9'}) {
+            std::string row(9, '5');
+            row[at] = stray;
+            failing.push_back(row);
+        }
+    }
+    for (const std::string& bad : failing) {
         Session s;
         s.placeRows(kTest1);
-        s.window.rows[4] = std::string(bad);
+        s.window.rows[4] = bad;
         s.window.rows[6] = "bad";
         const PuzzleState before = s.state;
         s.window.pressStart();
