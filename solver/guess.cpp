@@ -10,8 +10,8 @@ namespace {
 // blank cell is as likely as every other.
 void drawBlankCell(const GridArray& grid, RandomSource& random, int& column, int& row) {
     do {
-        column = drawOneToNine(random);
-        row = drawOneToNine(random);
+        column = random.nextOneToNine();
+        row = random.nextOneToNine();
     } while (!isBlank(grid[column][row]));
 }
 
@@ -20,7 +20,7 @@ void drawBlankCell(const GridArray& grid, RandomSource& random, int& column, int
 int drawCandidate(DigitMask candidates, RandomSource& random) {
     int digit = 0;
     do {
-        digit = drawOneToNine(random);
+        digit = random.nextOneToNine();
     } while ((candidates & digitBit(digit)) == 0);
     return digit;
 }

@@ -14,22 +14,41 @@ int drawOneToNine(RandomSource& random) {
     return static_cast<int>(static_cast<double>(r) * 9.0 + 1.0);
 }
 
+int RandomSource::nextOneToNine() {
+    return drawOneToNine(*this);
+}
+
 namespace {
 
-// splitmix64 step; the top 24 bits become the fraction.
-float nextFraction(std::uint64_t& state) {
+constexpr int kFractionBits = 24;
+
+// splitmix64 step; its top 24 bits k make the value k / 2^24.
+std::uint64_t nextBits(std::uint64_t& state) {
     state += 0x9E37'79B9'7F4A'7C15ULL;
     std::uint64_t z = state;
     z = (z ^ (z >> 30)) * 0xBF58'476D'1CE4'E5B9ULL;
     z = (z ^ (z >> 27)) * 0x94D0'49BB'1331'11EBULL;
     z ^= z >> 31;
-    return static_cast<float>(z >> 40) * (1.0f / 16777216.0f);
+    return z >> (64 - kFractionBits);
+}
+
+float nextFraction(std::uint64_t& state) {
+    return static_cast<float>(nextBits(state)) * (1.0f / (1u << kFractionBits));
+}
+
+// The draw rule on the value k / 2^24: the integer part of k * 9 / 2^24 + 1, in integers.
+int nextDraw(std::uint64_t& state) {
+    return static_cast<int>((nextBits(state) * 9) >> kFractionBits) + 1;
 }
 
 }  // namespace
 
 float ClockSeededRandom::next() {
     return nextFraction(state_);
+}
+
+int ClockSeededRandom::nextOneToNine() {
+    return nextDraw(state_);
 }
 
 void ClockSeededRandom::reseedFromClock() {
@@ -49,6 +68,10 @@ bool SeededRandom::copyInto(SeededRandom& copy) const {
 
 float SeededRandom::next() {
     return nextFraction(state_);
+}
+
+int SeededRandom::nextOneToNine() {
+    return nextDraw(state_);
 }
 
 void SeededRandom::reseedFromClock() {

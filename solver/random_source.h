@@ -14,6 +14,9 @@ class RandomSource {
     virtual ~RandomSource() = default;
     virtual float next() = 0;  // 0 <= r < 1
     virtual void reseedFromClock() = 0;
+    // The next value drawn as a number 1 to 9 by the rule of drawOneToNine, which a generator may
+    // apply more cheaply to the values it makes.
+    virtual int nextOneToNine();
     // Makes `copy` draw what this generator will draw from now on, where that is known in
     // advance; false where it is not (a reseed that mixes in the clock).
     virtual bool copyInto(SeededRandom& copy) const;
@@ -31,6 +34,7 @@ class ClockSeededRandom final : public RandomSource {
 
     explicit ClockSeededRandom(std::uint64_t state = kStartState) : state_(state) {}
     float next() override;
+    int nextOneToNine() override;
     void reseedFromClock() override;
 
   private:
@@ -46,6 +50,7 @@ class SeededRandom final : public RandomSource {
 
     explicit SeededRandom(std::uint64_t seed) : state_(seed) {}
     float next() override;
+    int nextOneToNine() override;
     void reseedFromClock() override;
     bool copyInto(SeededRandom& copy) const override;
 

@@ -81,6 +81,16 @@ TEST(Guess, DrawIsTheIntegerPartOfRTimesNinePlusOneForEveryGeneratorValue) {
         wrong += drawOneToNine(random) != rule ? 1 : 0;
     }
     EXPECT_EQ(wrong, 0);
+    // The program's generators apply the rule to their values in integers: the same digits as
+    // the rule on the values of a twin.
+    SeededRandom seeded(7);
+    SeededRandom seededTwin(7);
+    ClockSeededRandom clock;
+    ClockSeededRandom clockTwin;
+    for (int i = 0; i < 100'000; ++i) {
+        ASSERT_EQ(seeded.nextOneToNine(), drawOneToNine(seededTwin)) << i;
+        ASSERT_EQ(clock.nextOneToNine(), drawOneToNine(clockTwin)) << i;
+    }
 }
 
 TEST(Guess, CountGoesOnAcrossCyclesAndShowsPlainDecimal) {
