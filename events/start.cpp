@@ -56,7 +56,8 @@ bool setUpFromRowBoxes(PuzzleState& state, WindowOps& window, StartedBy by) {
     return true;
 }
 
-void start(PuzzleState& state, WindowOps& window, StartedBy by, const RowsSetUp* rowsSetUp) {
+void start(PuzzleState& state, WindowOps& window, StartedBy by, const RowsSetUp* rowsSetUp,
+           const CandidateMasks* known) {
     if (state.SetUpDone != 0) {
         window.armTimer(TimerId::TT);
         return;
@@ -65,7 +66,7 @@ void start(PuzzleState& state, WindowOps& window, StartedBy by, const RowsSetUp*
     state.SetUpDone = 1;
 
     if (rowsSetUp != nullptr) {
-        putSetUp(state, *rowsSetUp);  // the rows passed before and are unchanged
+        putSetUp(state, *rowsSetUp, known);  // the rows passed before and are unchanged
     } else if (!setUpFromRowBoxes(state, window, by)) {
         return;
     }
@@ -76,11 +77,12 @@ void start(PuzzleState& state, WindowOps& window, StartedBy by, const RowsSetUp*
 }  // namespace
 
 void SB_Click(PuzzleState& state, WindowOps& window) {
-    start(state, window, StartedBy::Person, nullptr);
+    start(state, window, StartedBy::Person, nullptr, nullptr);
 }
 
-void restartSetUp(PuzzleState& state, WindowOps& window, const RowsSetUp* rowsSetUp) {
-    start(state, window, StartedBy::Restart, rowsSetUp);
+void restartSetUp(PuzzleState& state, WindowOps& window, const RowsSetUp* rowsSetUp,
+                  const CandidateMasks* known) {
+    start(state, window, StartedBy::Restart, rowsSetUp, known);
 }
 
 }  // namespace quodrill

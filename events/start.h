@@ -15,7 +15,9 @@ void SB_Click(PuzzleState& state, WindowOps& window);
 // solver's restarts): they are not read and checked again. Without it the rows are read: rows that
 // pass are set up as SB_Click sets them up; rows that no longer pass stop solving quietly: no
 // message, no row emptied, the Ready status, nothing armed, and the next Start checks them again.
-void restartSetUp(PuzzleState& state, WindowOps& window, const RowsSetUp* rowsSetUp);
+// `known` gives the candidates the set-up leaves, where the caller knows them (see putSetUp).
+void restartSetUp(PuzzleState& state, WindowOps& window, const RowsSetUp* rowsSetUp,
+                  const CandidateMasks* known = nullptr);
 void ShowInputFormatError(WindowOps& window);
 
 }  // namespace quodrill

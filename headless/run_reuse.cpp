@@ -156,8 +156,11 @@ void RunReuse::restartTick(PuzzleState& state, PlainWindow& window) {
     if (rowsKnown_ && (rowsTrusted_ || window.rows == rows_)) {
         const bool fromStall =
             known_ == Known::Stalled || known_ == Known::Guessed || known_ == Known::StallCands;
-        window.tickWith(TimerId::SBT, [&] { restartWithRows(state, window, &rowsSetUp_); });
-        known_ = fromStall && restartFromStallIsSetUp_ ? Known::SetUp : Known::Nothing;
+        // From the stall's candidates the set-up is known to leave the set-up state's.
+        const bool toSetUp = fromStall && restartFromStallIsSetUp_;
+        const CandidateMasks* const known = toSetUp ? &setUpCandidates_ : nullptr;
+        window.tickWith(TimerId::SBT, [&] { restartWithRows(state, window, &rowsSetUp_, known); });
+        known_ = toSetUp ? Known::SetUp : Known::Nothing;
         rowsTrusted_ = true;
         return;
     }

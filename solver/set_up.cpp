@@ -98,9 +98,9 @@ CandidateMasks setUpCandidates(const RowsSetUp& setUp, const CandidateMasks& can
     return blended;
 }
 
-void putSetUp(PuzzleState& state, const RowsSetUp& setUp) {
+void putSetUp(PuzzleState& state, const RowsSetUp& setUp, const CandidateMasks* known) {
     state.Grid = setUp.grid;
-    state.Candidates = setUpCandidates(setUp, state.Candidates);
+    state.Candidates = known != nullptr ? *known : setUpCandidates(setUp, state.Candidates);
     state.StallCount = 0;
 }
 
