@@ -1,5 +1,7 @@
 #include "events/plain_window.h"
 
+#include <algorithm>
+
 #include "events/captions.h"
 #include "events/row_change.h"
 #include "events/row_text.h"
@@ -64,7 +66,12 @@ void PlainWindow::showRepeatCountLabel() {
 }
 
 void PlainWindow::setRepeatCountCaption(std::string_view text) {
-    repeatCount = text;
+    // At every guess, mostly with the length unchanged: written over in place.
+    if (text.size() == repeatCount.size()) {
+        std::copy(text.begin(), text.end(), repeatCount.begin());
+    } else {
+        repeatCount = text;
+    }
 }
 
 void PlainWindow::setOutputText(std::string_view text) {
