@@ -16,6 +16,7 @@ void tickKnownRun(PuzzleState& state, PlainWindow& window, const RunEnd& end) {
 }  // namespace
 
 void RunReuse::pressStart(PuzzleState& state, PlainWindow& window) {
+    forgetIfTickedElsewhere(window);
     const bool setsUp = state.SetUpDone == 0;
     window.pressStart();
     if (setsUp && window.end == SolveEnd::Running) {  // the set-up passed: Grid holds the rows
@@ -25,11 +26,7 @@ void RunReuse::pressStart(PuzzleState& state, PlainWindow& window) {
 }
 
 void RunReuse::tick(TimerId timer, PuzzleState& state, PlainWindow& window) {
-    if (window.ticksRun() != knownAt_) {  // a tick ran elsewhere: nothing is known any more
-        known_ = Known::Nothing;
-        outcomesForStall_ = false;
-        rowsTrusted_ = false;
-    }
+    forgetIfTickedElsewhere(window);
     switch (timer) {
         case TimerId::TT:
             solveTick(state, window);
@@ -42,6 +39,15 @@ void RunReuse::tick(TimerId timer, PuzzleState& state, PlainWindow& window) {
             break;
     }
     knownAt_ = window.ticksRun();
+}
+
+void RunReuse::forgetIfTickedElsewhere(const PlainWindow& window) {
+    if (window.ticksRun() != knownAt_) {  // a tick ran elsewhere: nothing is known any more
+        known_ = Known::Nothing;
+        outcomesForStall_ = false;
+        rowsTrusted_ = false;
+        snapshotIsStall_ = false;
+    }
 }
 
 void RunReuse::learnRows(const PuzzleState& state, const PlainWindow& window) {
@@ -76,9 +82,10 @@ bool RunReuse::replaySetUpRun(PuzzleState& state, PlainWindow& window) {
     end.passes = setUpPasses_;
     end.grid = &stalled_.Grid;
     end.candidates = &stalled_.Candidates;
-    end.snapshot = &stalled_.CandidateSnapshot;
+    end.snapshot = snapshotIsStall_ ? nullptr : &stalled_.CandidateSnapshot;
     tickKnownRun(state, window, end);
     known_ = Known::Stalled;
+    snapshotIsStall_ = true;
     return true;
 }
 
@@ -121,6 +128,7 @@ void RunReuse::solveTick(PuzzleState& state, PlainWindow& window) {
     window.tickWith(TimerId::TT, [&] { quodrill::solveTick(state, window, nullptr, &endBoard_); });
     const auto passes = static_cast<int>(window.passes - before);
     known_ = Known::Nothing;
+    snapshotIsStall_ = false;
     if (afterGuess) {
         outcomes_.record(column, row, digit, state.SolvedFlag == 1, passes, state.Grid);
     } else if (!setUpRunKnown_ && state.SolvedFlag == 0) {
@@ -132,6 +140,7 @@ void RunReuse::solveTick(PuzzleState& state, PlainWindow& window) {
         setUpPasses_ = passes;
         compareStallWithSetUp();
         known_ = Known::Stalled;
+        snapshotIsStall_ = true;
     }
 }
 

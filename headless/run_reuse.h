@@ -46,6 +46,7 @@ class RunReuse {
     void guessTick(PuzzleState& state, PlainWindow& window);
     void restartTick(PuzzleState& state, PlainWindow& window);
     bool replaySetUpRun(PuzzleState& state, PlainWindow& window);
+    void forgetIfTickedElsewhere(const PlainWindow& window);
     void learnRows(const PuzzleState& state, const PlainWindow& window);
     void compareStallWithSetUp();
 
@@ -57,6 +58,9 @@ class RunReuse {
     long knownAt_ = -1;  // the window's ticks when `known_` was set
     GuessCell guess_{};
     bool outcomesForStall_ = false;  // the outcomes are those of the set-up run's stall
+    // The state's CandidateSnapshot is the stall's: only runs write it, and a guess's known end
+    // leaves it.
+    bool snapshotIsStall_ = false;
 
     // The run from the set-up state: where it started, where it stalled and its passes.
     bool setUpRunKnown_ = false;
