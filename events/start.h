@@ -10,6 +10,9 @@ namespace quodrill {
 
 // SB_Click: the handler of the Start button SB.
 void SB_Click(PuzzleState& state, WindowOps& window);
+// SB_Click for a caller that keeps the rows' set-up for its restarts (the headless solver's
+// shortcuts): where the rows are read and pass, their set-up is left in `made` as well.
+void startClick(PuzzleState& state, WindowOps& window, RowsSetUp* made);
 // Start as the restart of the chain of timers makes it. With `rowsSetUp`, the set-up of the rows
 // as they were when they last passed, for rows known to be unchanged since (the headless
 // solver's restarts): they are not read and checked again. Without it the rows are read: rows that

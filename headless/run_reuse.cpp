@@ -2,6 +2,7 @@
 
 #include "events/guess_restart.h"
 #include "events/solve_tick.h"
+#include "events/start.h"
 
 namespace quodrill {
 
@@ -18,9 +19,10 @@ void tickKnownRun(PuzzleState& state, PlainWindow& window, const RunEnd& end) {
 void RunReuse::pressStart(PuzzleState& state, PlainWindow& window) {
     forgetIfTickedElsewhere(window);
     const bool setsUp = state.SetUpDone == 0;
-    window.pressStart();
-    if (setsUp && window.end == SolveEnd::Running) {  // the set-up passed: Grid holds the rows
-        learnRows(state, window);
+    // The program's own Start, as the ticks run its own handlers; it leaves the rows' set-up.
+    startClick(state, window, &rowsSetUp_);
+    if (setsUp && window.end == SolveEnd::Running) {  // the set-up passed
+        learnRows(window);
     }
     knownAt_ = window.ticksRun();
 }
@@ -50,11 +52,10 @@ void RunReuse::forgetIfTickedElsewhere(const PlainWindow& window) {
     }
 }
 
-void RunReuse::learnRows(const PuzzleState& state, const PlainWindow& window) {
+void RunReuse::learnRows(const PlainWindow& window) {
     rowsKnown_ = true;
     rowsTrusted_ = true;
     rows_ = window.rows;
-    rowsSetUp_ = rowsSetUpOf(state.Grid);
     compareStallWithSetUp();
 }
 
@@ -177,7 +178,8 @@ void RunReuse::restartTick(PuzzleState& state, PlainWindow& window) {
     known_ = Known::Nothing;
     rowsKnown_ = false;
     if (window.end == SolveEnd::Running) {  // the set-up passed: Grid holds the rows
-        learnRows(state, window);
+        rowsSetUp_ = rowsSetUpOf(state.Grid);
+        learnRows(window);
     }
 }
 

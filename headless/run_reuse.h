@@ -47,7 +47,8 @@ class RunReuse {
     void restartTick(PuzzleState& state, PlainWindow& window);
     bool replaySetUpRun(PuzzleState& state, PlainWindow& window);
     void forgetIfTickedElsewhere(const PlainWindow& window);
-    void learnRows(const PuzzleState& state, const PlainWindow& window);
+    // The rows passed, and `rowsSetUp_` holds their set-up.
+    void learnRows(const PlainWindow& window);
     void compareStallWithSetUp();
 
     GuessOutcomes& outcomes_;

@@ -21,7 +21,7 @@ int firstInvalidRow(const RowTexts& rows) {
     return -1;
 }
 
-SetUpOutcome setUpFromRows(PuzzleState& state, const RowTexts& rows) {
+SetUpOutcome setUpFromRows(PuzzleState& state, const RowTexts& rows, RowsSetUp* made) {
     for (int i = 0; i < 9; ++i) {
         const char* const row = rows[static_cast<std::size_t>(i)].data();
 #pragma GCC unroll 9
@@ -32,12 +32,13 @@ SetUpOutcome setUpFromRows(PuzzleState& state, const RowTexts& rows) {
     if (gridRepeatsDigit(state.Grid)) {
         return SetUpOutcome::RepeatedDigit;
     }
-    finishSetUp(state);
+    if (made != nullptr) {
+        *made = rowsSetUpOf(state.Grid);
+        putSetUp(state, *made);
+    } else {
+        putSetUp(state, rowsSetUpOf(state.Grid));
+    }
     return SetUpOutcome::Ready;
-}
-
-void finishSetUp(PuzzleState& state) {
-    putSetUp(state, rowsSetUpOf(state.Grid));
 }
 
 namespace {
