@@ -22,7 +22,7 @@ void RunReuse::pressStart(PuzzleState& state, PlainWindow& window) {
     // The program's own Start, as the ticks run its own handlers; it leaves the rows' set-up.
     startClick(state, window, &rowsSetUp_);
     if (setsUp && window.end == SolveEnd::Running) {  // the set-up passed
-        learnRows(window);
+        learnRows();
     }
     knownAt_ = window.ticksRun();
 }
@@ -47,15 +47,13 @@ void RunReuse::forgetIfTickedElsewhere(const PlainWindow& window) {
     if (window.ticksRun() != knownAt_) {  // a tick ran elsewhere: nothing is known any more
         known_ = Known::Nothing;
         outcomesForStall_ = false;
-        rowsTrusted_ = false;
+        rowsKnown_ = false;  // the rows may have changed: the next restart reads them
         snapshotIsStall_ = false;
     }
 }
 
-void RunReuse::learnRows(const PlainWindow& window) {
+void RunReuse::learnRows() {
     rowsKnown_ = true;
-    rowsTrusted_ = true;
-    rows_ = window.rows;
     compareStallWithSetUp();
 }
 
@@ -163,7 +161,7 @@ void RunReuse::guessTick(PuzzleState& state, PlainWindow& window) {
 }
 
 void RunReuse::restartTick(PuzzleState& state, PlainWindow& window) {
-    if (rowsKnown_ && (rowsTrusted_ || window.rows == rows_)) {
+    if (rowsKnown_) {
         const bool fromStall =
             known_ == Known::Stalled || known_ == Known::Guessed || known_ == Known::StallCands;
         // From the stall's candidates the set-up is known to leave the set-up state's.
@@ -171,7 +169,6 @@ void RunReuse::restartTick(PuzzleState& state, PlainWindow& window) {
         const CandidateMasks* const known = toSetUp ? &setUpCandidates_ : nullptr;
         window.tickWith(TimerId::SBT, [&] { restartWithRows(state, window, &rowsSetUp_, known); });
         known_ = toSetUp ? Known::SetUp : Known::Nothing;
-        rowsTrusted_ = true;
         return;
     }
     window.tick(TimerId::SBT);
@@ -179,7 +176,7 @@ void RunReuse::restartTick(PuzzleState& state, PlainWindow& window) {
     rowsKnown_ = false;
     if (window.end == SolveEnd::Running) {  // the set-up passed: Grid holds the rows
         rowsSetUp_ = rowsSetUpOf(state.Grid);
-        learnRows(window);
+        learnRows();
     }
 }
 
