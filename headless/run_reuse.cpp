@@ -8,10 +8,9 @@ namespace quodrill {
 
 namespace {
 
-// The tick of the solve timer with the run's end known: the timer goes off as it ticks.
+// The tick of the solve timer with the run's end known, counted as any tick is.
 void tickKnownRun(PuzzleState& state, PlainWindow& window, const RunEnd& end) {
-    window.disarmTimer(TimerId::TT);
-    solveTick(state, window, &end);
+    window.tickWith(TimerId::TT, [&] { solveTick(state, window, &end); });
 }
 
 }  // namespace
