@@ -105,12 +105,6 @@ std::string PlainWindow::runFileOpenDialog(std::string_view, std::string_view) {
     return {};
 }
 
-void PlainWindow::goOff(TimerId timer) {
-    timers_.disarm(timer);
-    ++ticks_;
-    restarts += timer == TimerId::SBT ? 1 : 0;
-}
-
 void PlainWindow::tick(TimerId timer) {
     goOff(timer);
     engine_.runTimer(timer, state_, *this, random_, guessOutcomes());
