@@ -53,11 +53,12 @@ void SBT_Timer(PuzzleState& state, WindowOps& window) {
     restartWithRows(state, window, nullptr);
 }
 
-void restartWithRows(PuzzleState& state, WindowOps& window, const RowsSetUp* rowsSetUp) {
+void restartWithRows(PuzzleState& state, WindowOps& window, const RowsSetUp* rowsSetUp,
+                     const CandidateMasks* known) {
     // Disarmed first so that the restart cannot run inside its own message box.
     window.disarmTimer(TimerId::SBT);
     state.SetUpDone = 0;
-    restartSetUp(state, window, rowsSetUp);
+    restartSetUp(state, window, rowsSetUp, known);
     window.disarmTimer(TimerId::SBT);
 }
 

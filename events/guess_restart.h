@@ -29,7 +29,9 @@ GuessCell guessTick(PuzzleState& state, WindowOps& window, RandomSource& random,
 // SBT_Timer, the handler of the restart timer SBT: sets up again from the rows as they are now;
 // rows changed so that they no longer pass stop solving quietly.
 void SBT_Timer(PuzzleState& state, WindowOps& window);
-// The restart with the set-up of the rows as they were when they last passed (see restartSetUp).
-void restartWithRows(PuzzleState& state, WindowOps& window, const RowsSetUp* rowsSetUp);
+// The restart with the set-up of the rows as they were when they last passed, and where known the
+// candidates it leaves (see restartSetUp).
+void restartWithRows(PuzzleState& state, WindowOps& window, const RowsSetUp* rowsSetUp,
+                     const CandidateMasks* known = nullptr);
 
 }  // namespace quodrill

@@ -30,12 +30,4 @@ OutputText renderGrid(const GridArray& grid) {
     return text;
 }
 
-void WriteOutputField(const PuzzleState& state, WindowOps& window) {
-    if (!window.showsOutputField()) {
-        return;
-    }
-    const OutputText text = renderGrid(state.Grid);
-    window.setOutputText(text.view());
-}
-
 }  // namespace quodrill

@@ -27,6 +27,11 @@ GridCells gridCells(const GridArray& grid);
 OutputText renderGrid(const GridArray& grid);
 
 // Replaces the whole text of the output field with the rendered grid, when the window shows one.
-void WriteOutputField(const PuzzleState& state, WindowOps& window);
+// Inline: after every run, and the headless solver's window shows none.
+inline void WriteOutputField(const PuzzleState& state, WindowOps& window) {
+    if (window.showsOutputField()) {
+        window.setOutputText(renderGrid(state.Grid).view());
+    }
+}
 
 }  // namespace quodrill

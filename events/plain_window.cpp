@@ -1,5 +1,7 @@
 #include "events/plain_window.h"
 
+#include <algorithm>
+
 #include "events/captions.h"
 #include "events/row_change.h"
 #include "events/row_text.h"
@@ -64,7 +66,12 @@ void PlainWindow::showRepeatCountLabel() {
 }
 
 void PlainWindow::setRepeatCountCaption(std::string_view text) {
-    repeatCount = text;
+    // At every guess, mostly with the length unchanged: written over in place.
+    if (text.size() == repeatCount.size()) {
+        std::copy(text.begin(), text.end(), repeatCount.begin());
+    } else {
+        repeatCount = text;
+    }
 }
 
 void PlainWindow::setOutputText(std::string_view text) {
@@ -96,12 +103,6 @@ void PlainWindow::showWarningMessage(std::string_view, std::string_view) {
 // The dialog is cancelled at once.
 std::string PlainWindow::runFileOpenDialog(std::string_view, std::string_view) {
     return {};
-}
-
-void PlainWindow::goOff(TimerId timer) {
-    timers_.disarm(timer);
-    ++ticks_;
-    restarts += timer == TimerId::SBT ? 1 : 0;
 }
 
 void PlainWindow::tick(TimerId timer) {

@@ -96,7 +96,12 @@ class PlainWindow : public WindowOps {
     GuessOutcomes& guessOutcomes();
 
   private:
-    void goOff(TimerId timer);
+    // Inline: every tick of the headless solver goes off here.
+    void goOff(TimerId timer) {
+        timers_.disarm(timer);
+        ++ticks_;
+        restarts += timer == TimerId::SBT ? 1 : 0;
+    }
 
     PuzzleState& state_;
     RandomSource& random_;

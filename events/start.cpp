@@ -22,7 +22,7 @@ void stopQuietly(PuzzleState& state, WindowOps& window) {
 }
 
 // Reads and checks the rows and sets up from them; false when they are refused.
-bool setUpFromRowBoxes(PuzzleState& state, WindowOps& window, StartedBy by) {
+bool setUpFromRowBoxes(PuzzleState& state, WindowOps& window, StartedBy by, RowsSetUp* made) {
     const RowTexts rows = {window.rowText(0), window.rowText(1), window.rowText(2),
                            window.rowText(3), window.rowText(4), window.rowText(5),
                            window.rowText(6), window.rowText(7), window.rowText(8)};
@@ -42,7 +42,7 @@ bool setUpFromRowBoxes(PuzzleState& state, WindowOps& window, StartedBy by) {
         forgetSetUp(state);
         return false;
     }
-    if (setUpFromRows(state, rows) == SetUpOutcome::RepeatedDigit) {
+    if (setUpFromRows(state, rows, made) == SetUpOutcome::RepeatedDigit) {
         if (by == StartedBy::Restart) {
             stopQuietly(state, window);
             return false;
@@ -56,7 +56,10 @@ bool setUpFromRowBoxes(PuzzleState& state, WindowOps& window, StartedBy by) {
     return true;
 }
 
-void start(PuzzleState& state, WindowOps& window, StartedBy by, const RowsSetUp* rowsSetUp) {
+// With `rowsSetUp` the rows are not read (see restartSetUp); otherwise their set-up is left in
+// `made`, where given.
+void start(PuzzleState& state, WindowOps& window, StartedBy by, const RowsSetUp* rowsSetUp,
+           const CandidateMasks* known, RowsSetUp* made) {
     if (state.SetUpDone != 0) {
         window.armTimer(TimerId::TT);
         return;
@@ -65,8 +68,8 @@ void start(PuzzleState& state, WindowOps& window, StartedBy by, const RowsSetUp*
     state.SetUpDone = 1;
 
     if (rowsSetUp != nullptr) {
-        putSetUp(state, *rowsSetUp);  // the rows passed before and are unchanged
-    } else if (!setUpFromRowBoxes(state, window, by)) {
+        putSetUp(state, *rowsSetUp, known);  // the rows passed before and are unchanged
+    } else if (!setUpFromRowBoxes(state, window, by, made)) {
         return;
     }
     window.showSolveEnd(SolveEnd::Running);
@@ -76,11 +79,16 @@ void start(PuzzleState& state, WindowOps& window, StartedBy by, const RowsSetUp*
 }  // namespace
 
 void SB_Click(PuzzleState& state, WindowOps& window) {
-    start(state, window, StartedBy::Person, nullptr);
+    startClick(state, window, nullptr);
 }
 
-void restartSetUp(PuzzleState& state, WindowOps& window, const RowsSetUp* rowsSetUp) {
-    start(state, window, StartedBy::Restart, rowsSetUp);
+void startClick(PuzzleState& state, WindowOps& window, RowsSetUp* made) {
+    start(state, window, StartedBy::Person, nullptr, nullptr, made);
+}
+
+void restartSetUp(PuzzleState& state, WindowOps& window, const RowsSetUp* rowsSetUp,
+                  const CandidateMasks* known) {
+    start(state, window, StartedBy::Restart, rowsSetUp, known, nullptr);
 }
 
 }  // namespace quodrill

@@ -2,34 +2,32 @@
 
 #include "events/guess_restart.h"
 #include "events/solve_tick.h"
+#include "events/start.h"
 
 namespace quodrill {
 
 namespace {
 
-// The tick of the solve timer with the run's end known: the timer goes off as it ticks.
+// The tick of the solve timer with the run's end known, counted as any tick is.
 void tickKnownRun(PuzzleState& state, PlainWindow& window, const RunEnd& end) {
-    window.disarmTimer(TimerId::TT);
-    solveTick(state, window, &end);
+    window.tickWith(TimerId::TT, [&] { solveTick(state, window, &end); });
 }
 
 }  // namespace
 
 void RunReuse::pressStart(PuzzleState& state, PlainWindow& window) {
+    forgetIfTickedElsewhere(window);
     const bool setsUp = state.SetUpDone == 0;
-    window.pressStart();
-    if (setsUp && window.end == SolveEnd::Running) {  // the set-up passed: Grid holds the rows
-        learnRows(state, window);
+    // The program's own Start, as the ticks run its own handlers; it leaves the rows' set-up.
+    startClick(state, window, &rowsSetUp_);
+    if (setsUp && window.end == SolveEnd::Running) {  // the set-up passed
+        learnRows();
     }
     knownAt_ = window.ticksRun();
 }
 
 void RunReuse::tick(TimerId timer, PuzzleState& state, PlainWindow& window) {
-    if (window.ticksRun() != knownAt_) {  // a tick ran elsewhere: nothing is known any more
-        known_ = Known::Nothing;
-        outcomesForStall_ = false;
-        rowsTrusted_ = false;
-    }
+    forgetIfTickedElsewhere(window);
     switch (timer) {
         case TimerId::TT:
             solveTick(state, window);
@@ -44,11 +42,17 @@ void RunReuse::tick(TimerId timer, PuzzleState& state, PlainWindow& window) {
     knownAt_ = window.ticksRun();
 }
 
-void RunReuse::learnRows(const PuzzleState& state, const PlainWindow& window) {
+void RunReuse::forgetIfTickedElsewhere(const PlainWindow& window) {
+    if (window.ticksRun() != knownAt_) {  // a tick ran elsewhere: nothing is known any more
+        known_ = Known::Nothing;
+        outcomesForStall_ = false;
+        rowsKnown_ = false;  // the rows may have changed: the next restart reads them
+        snapshotIsStall_ = false;
+    }
+}
+
+void RunReuse::learnRows() {
     rowsKnown_ = true;
-    rowsTrusted_ = true;
-    rows_ = window.rows;
-    rowsSetUp_ = rowsSetUpOf(state.Grid);
     compareStallWithSetUp();
 }
 
@@ -76,9 +80,10 @@ bool RunReuse::replaySetUpRun(PuzzleState& state, PlainWindow& window) {
     end.passes = setUpPasses_;
     end.grid = &stalled_.Grid;
     end.candidates = &stalled_.Candidates;
-    end.snapshot = &stalled_.CandidateSnapshot;
+    end.snapshot = snapshotIsStall_ ? nullptr : &stalled_.CandidateSnapshot;
     tickKnownRun(state, window, end);
     known_ = Known::Stalled;
+    snapshotIsStall_ = true;
     return true;
 }
 
@@ -121,6 +126,7 @@ void RunReuse::solveTick(PuzzleState& state, PlainWindow& window) {
     window.tickWith(TimerId::TT, [&] { quodrill::solveTick(state, window, nullptr, &endBoard_); });
     const auto passes = static_cast<int>(window.passes - before);
     known_ = Known::Nothing;
+    snapshotIsStall_ = false;
     if (afterGuess) {
         outcomes_.record(column, row, digit, state.SolvedFlag == 1, passes, state.Grid);
     } else if (!setUpRunKnown_ && state.SolvedFlag == 0) {
@@ -132,6 +138,7 @@ void RunReuse::solveTick(PuzzleState& state, PlainWindow& window) {
         setUpPasses_ = passes;
         compareStallWithSetUp();
         known_ = Known::Stalled;
+        snapshotIsStall_ = true;
     }
 }
 
@@ -153,19 +160,22 @@ void RunReuse::guessTick(PuzzleState& state, PlainWindow& window) {
 }
 
 void RunReuse::restartTick(PuzzleState& state, PlainWindow& window) {
-    if (rowsKnown_ && (rowsTrusted_ || window.rows == rows_)) {
+    if (rowsKnown_) {
         const bool fromStall =
             known_ == Known::Stalled || known_ == Known::Guessed || known_ == Known::StallCands;
-        window.tickWith(TimerId::SBT, [&] { restartWithRows(state, window, &rowsSetUp_); });
-        known_ = fromStall && restartFromStallIsSetUp_ ? Known::SetUp : Known::Nothing;
-        rowsTrusted_ = true;
+        // From the stall's candidates the set-up is known to leave the set-up state's.
+        const bool toSetUp = fromStall && restartFromStallIsSetUp_;
+        const CandidateMasks* const known = toSetUp ? &setUpCandidates_ : nullptr;
+        window.tickWith(TimerId::SBT, [&] { restartWithRows(state, window, &rowsSetUp_, known); });
+        known_ = toSetUp ? Known::SetUp : Known::Nothing;
         return;
     }
     window.tick(TimerId::SBT);
     known_ = Known::Nothing;
     rowsKnown_ = false;
     if (window.end == SolveEnd::Running) {  // the set-up passed: Grid holds the rows
-        learnRows(state, window);
+        rowsSetUp_ = rowsSetUpOf(state.Grid);
+        learnRows();
     }
 }
 

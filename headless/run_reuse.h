@@ -5,9 +5,6 @@
 // with one guess. The rows' set-up is made once and put in place at every restart.
 #pragma once
 
-#include <array>
-#include <string>
-
 #include "events/plain_window.h"
 #include "solver/guess.h"
 #include "solver/guess_outcomes.h"
@@ -46,7 +43,9 @@ class RunReuse {
     void guessTick(PuzzleState& state, PlainWindow& window);
     void restartTick(PuzzleState& state, PlainWindow& window);
     bool replaySetUpRun(PuzzleState& state, PlainWindow& window);
-    void learnRows(const PuzzleState& state, const PlainWindow& window);
+    void forgetIfTickedElsewhere(const PlainWindow& window);
+    // The rows passed, and `rowsSetUp_` holds their set-up.
+    void learnRows();
     void compareStallWithSetUp();
 
     GuessOutcomes& outcomes_;
@@ -57,6 +56,9 @@ class RunReuse {
     long knownAt_ = -1;  // the window's ticks when `known_` was set
     GuessCell guess_{};
     bool outcomesForStall_ = false;  // the outcomes are those of the set-up run's stall
+    // The state's CandidateSnapshot is the stall's: only runs write it, and a guess's known end
+    // leaves it.
+    bool snapshotIsStall_ = false;
 
     // The run from the set-up state: where it started, where it stalled and its passes.
     bool setUpRunKnown_ = false;
@@ -66,11 +68,10 @@ class RunReuse {
     SolveBoard stallBoard_{};  // the board the run ended with
     int setUpPasses_ = 0;
     SolveBoard endBoard_{};  // the board of the last run run here
-    // The rows of the last Start or restart whose set-up passed, and that set-up.
+    // Whether the rows are those of the last Start or restart whose set-up passed, as they are
+    // from one tick of this object to the next, and that set-up.
     bool rowsKnown_ = false;
-    std::array<std::string, 9> rows_{};
     RowsSetUp rowsSetUp_{};
-    bool rowsTrusted_ = false;  // the rows are known to be `rows_` still
     // Whether the stall's candidates are those of the set-up state, and whether a restart on the
     // kept rows from the stall's candidates gives the set-up state.
     bool stallCandidatesAreSetUps_ = false;

@@ -21,7 +21,7 @@ int firstInvalidRow(const RowTexts& rows) {
     return -1;
 }
 
-SetUpOutcome setUpFromRows(PuzzleState& state, const RowTexts& rows) {
+SetUpOutcome setUpFromRows(PuzzleState& state, const RowTexts& rows, RowsSetUp* made) {
     for (int i = 0; i < 9; ++i) {
         const char* const row = rows[static_cast<std::size_t>(i)].data();
 #pragma GCC unroll 9
@@ -32,12 +32,13 @@ SetUpOutcome setUpFromRows(PuzzleState& state, const RowTexts& rows) {
     if (gridRepeatsDigit(state.Grid)) {
         return SetUpOutcome::RepeatedDigit;
     }
-    finishSetUp(state);
+    if (made != nullptr) {
+        *made = rowsSetUpOf(state.Grid);
+        putSetUp(state, *made);
+    } else {
+        putSetUp(state, rowsSetUpOf(state.Grid));
+    }
     return SetUpOutcome::Ready;
-}
-
-void finishSetUp(PuzzleState& state) {
-    putSetUp(state, rowsSetUpOf(state.Grid));
 }
 
 namespace {
@@ -98,9 +99,9 @@ CandidateMasks setUpCandidates(const RowsSetUp& setUp, const CandidateMasks& can
     return blended;
 }
 
-void putSetUp(PuzzleState& state, const RowsSetUp& setUp) {
+void putSetUp(PuzzleState& state, const RowsSetUp& setUp, const CandidateMasks* known) {
     state.Grid = setUp.grid;
-    state.Candidates = setUpCandidates(setUp, state.Candidates);
+    state.Candidates = known != nullptr ? *known : setUpCandidates(setUp, state.Candidates);
     state.StallCount = 0;
 }
 

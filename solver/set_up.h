@@ -21,13 +21,12 @@ int firstInvalidRow(const RowTexts& rows);
 
 enum class SetUpOutcome { Ready, RepeatedDigit };
 
+struct RowsSetUp;
+
 // Copies nine valid rows into Grid. Unless a digit repeats in a column, row or box, every blank
 // cell then gets all nine candidates and StallCount becomes 0; filled cells keep what they had.
-SetUpOutcome setUpFromRows(PuzzleState& state, const RowTexts& rows);
-
-// The set-up once Grid holds rows that passed: every blank cell gets all nine candidates and
-// StallCount becomes 0.
-void finishSetUp(PuzzleState& state);
+// The set-up of the rows is then left in `made`, where given, to be put in place again.
+SetUpOutcome setUpFromRows(PuzzleState& state, const RowTexts& rows, RowsSetUp* made = nullptr);
 
 // The set-up of one grid of rows that passed, found once and put in place at every restart on
 // the same rows: the grid, and the candidates as a blend, so that it is made without a test.
@@ -37,8 +36,10 @@ struct RowsSetUp {
     CandidateMasks given{};  // all nine digits for a blank cell
 };
 RowsSetUp rowsSetUpOf(const GridArray& grid);
-// What finishSetUp makes of rows that gave `setUp.grid`, with Grid set to it first.
-void putSetUp(PuzzleState& state, const RowsSetUp& setUp);
+// What finishSetUp makes of rows that gave `setUp.grid`, with Grid set to it first. Where the
+// candidates it leaves are known (the cells hold what they held at an earlier set-up on the same
+// rows), `known` gives them and they are copied instead of blended.
+void putSetUp(PuzzleState& state, const RowsSetUp& setUp, const CandidateMasks* known = nullptr);
 // The candidates that set-up leaves when the cells had `candidates` before it.
 CandidateMasks setUpCandidates(const RowsSetUp& setUp, const CandidateMasks& candidates);
 

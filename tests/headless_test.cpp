@@ -17,6 +17,7 @@
 #include "events/plain_window.h"
 #include "events/puzzle_loading.h"
 #include "headless/puzzle_solve.h"
+#include "headless/run_reuse.h"
 #include "headless/solve_command.h"
 #include "headless/solve_queue.h"
 #include "sources/examples.h"
@@ -583,6 +584,78 @@ TEST(HeadlessSolver, ReusedRunsGiveThePlainChainAndStopOnlyWhereNoGuessFinishes)
     // The set holds both kinds, or it proves nothing.
     EXPECT_GT(stopped, 4);
     EXPECT_GT(finishedByGuesses, 4);
+}
+
+// What a person or the next handler reads of a window and its state after a tick: the reuse
+// follows a guess's run only as far as the outcome needs and leaves the restart's set-up to
+// overwrite the rest, so the grid and candidates are compared at a first stall, where the guess is
+// drawn from them, and at the end.
+bool sameWindow(const PlainWindow& a, const PuzzleState& as, const PlainWindow& b,
+                const PuzzleState& bs) {
+    bool timers = true;
+    for (const TimerId timer : {TimerId::TT, TimerId::Testt, TimerId::SBT}) {
+        timers = timers && a.isArmed(timer) == b.isArmed(timer);
+    }
+    const bool guessesNext = a.isArmed(TimerId::Testt);
+    return timers &&
+           (!(guessesNext || !a.anyArmed()) || (as.Grid == bs.Grid && a.output == b.output)) &&
+           (!guessesNext ||
+            (as.Candidates == bs.Candidates && as.CandidateSnapshot == bs.CandidateSnapshot)) &&
+           as.SetUpDone == bs.SetUpDone && as.SolvedFlag == bs.SolvedFlag &&
+           as.StallCount == bs.StallCount && as.GuessCount == bs.GuessCount && a.rows == b.rows &&
+           a.status == b.status && a.repeatCount == b.repeatCount &&
+           a.repeatCountVisible == b.repeatCountVisible && a.end == b.end && a.passes == b.passes &&
+           a.restarts == b.restarts && a.ticksRun() == b.ticksRun();
+}
+
+TEST(HeadlessSolver, ReusedRunsLeaveThePlainWindowAndStateAfterEveryTick) {
+    std::vector<std::string> puzzles;
+    for (const ExamplePuzzle& example : kExamplePuzzles) {
+        puzzles.push_back(oneLine(example.rows));
+    }
+    PuzzleGenerator generator(27);
+    for (const int blanks : {50, 55, 58}) {
+        puzzles.push_back(oneLine(generator.puzzleWithBlanks(blanks)));
+        puzzles.push_back(oneLine(generator.unsolvablePuzzle(blanks)));
+    }
+    GuessOutcomes outcomes;
+    long restartsFollowed = 0;
+    for (const std::string& puzzle : puzzles) {
+        // Every 7th tick of one puzzle in two runs past the reuse, as any other caller would.
+        for (const bool ticksElsewhere : {false, true}) {
+            PuzzleState plainState;
+            PuzzleState reusedState;
+            ReplayableRandom plainRandom(5);
+            ReplayableRandom reusedRandom(5);
+            PlainWindow plain(plainState, plainRandom);
+            PlainWindow reused(reusedState, reusedRandom, {}, outcomes);
+            outcomes.forget();
+            writeDigitRows(plain, puzzle);
+            writeDigitRows(reused, puzzle);
+            RunReuse reuse(outcomes, reusedRandom, true);
+            plain.pressStart();
+            reuse.pressStart(reusedState, reused);
+            ASSERT_TRUE(sameWindow(plain, plainState, reused, reusedState)) << puzzle;
+            TimerId timer = TimerId::TT;
+            while (plain.ticksRun() < 3000 && plain.nextTimer(timer)) {
+                TimerId reusedTimer = TimerId::TT;
+                ASSERT_TRUE(reused.nextTimer(reusedTimer)) << puzzle;
+                ASSERT_EQ(reusedTimer, timer) << puzzle;
+                plain.tick(timer);
+                if (ticksElsewhere && plain.ticksRun() % 7 == 0) {
+                    reused.tick(timer);
+                } else {
+                    reuse.tick(timer, reusedState, reused);
+                }
+                ASSERT_TRUE(sameWindow(plain, plainState, reused, reusedState))
+                    << puzzle << " tick " << plain.ticksRun();
+                ASSERT_EQ(reusedRandom.draws, plainRandom.draws) << puzzle;
+            }
+            EXPECT_FALSE(reused.nextTimer(timer) && plain.ticksRun() < 3000) << puzzle;
+            restartsFollowed += plain.restarts;
+        }
+    }
+    EXPECT_GT(restartsFollowed, 100);  // the cycles were followed, not only first runs
 }
 
 }  // namespace
