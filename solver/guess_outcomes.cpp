@@ -353,7 +353,8 @@ void GuessOutcomes::tryCompletionGuesses() {
 
 void GuessOutcomes::tryComingGuesses(RandomSource& coming, std::int16_t guessCount) {
     // Each cycle restarts, stalls in this same state and draws its guess there. Most grids have a
-    // finishing guess within the first few dozen; past that the order below costs less.
+    // finishing guess within the first few dozen draws; past those, the likeliest guesses find
+    // one for less.
     constexpr int kComingGuesses = 64;
     PuzzleState draw;
     for (int i = 0; i < kComingGuesses && finishing_ == 0 && unknown_ > 0; ++i) {

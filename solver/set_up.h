@@ -36,9 +36,10 @@ struct RowsSetUp {
     CandidateMasks given{};  // all nine digits for a blank cell
 };
 RowsSetUp rowsSetUpOf(const GridArray& grid);
-// What finishSetUp makes of rows that gave `setUp.grid`, with Grid set to it first. Where the
-// candidates it leaves are known (the cells hold what they held at an earlier set-up on the same
-// rows), `known` gives them and they are copied instead of blended.
+// The set-up of rows that gave `setUp.grid`: Grid set to it, every blank cell all nine
+// candidates, the filled cells what they had, StallCount 0. Where the candidates it leaves are
+// known (the cells hold what they held at an earlier set-up on the same rows), `known` gives them
+// and they are copied instead of blended.
 void putSetUp(PuzzleState& state, const RowsSetUp& setUp, const CandidateMasks* known = nullptr);
 // The candidates that set-up leaves when the cells had `candidates` before it.
 CandidateMasks setUpCandidates(const RowsSetUp& setUp, const CandidateMasks& candidates);
