@@ -1,8 +1,8 @@
 #include "events/row_text.h"
 
 #include <cstddef>
-#include <cstdint>
-#include <cstring>
+
+#include "solver/digit_bytes.h"
 
 namespace quodrill {
 
@@ -45,11 +45,10 @@ Character characterAt(std::string_view text, std::size_t at) {
 
 std::string_view keptRowText(std::string_view text) {
     // Nine bytes of plain ASCII, as the rows of a puzzle are, are nine characters of one unit.
+    static_assert(kRowBoxLength == 9);
     if (text.size() >= kRowBoxLength) {
-        std::uint64_t first = 0;
-        std::memcpy(&first, text.data(), sizeof first);
-        const auto ninth = static_cast<unsigned char>(text[sizeof first]);
-        if (((first & 0x8080808080808080) | (ninth & 0x80)) == 0) {
+        const auto ninth = static_cast<unsigned char>(text[8]);
+        if (((eightBytes(text.data()) & kTopBits) | (ninth & 0x80)) == 0) {
             return text.substr(0, kRowBoxLength);
         }
     }

@@ -1,5 +1,6 @@
-// Eight characters tested as one word: whether each is a digit "0" to "9", for the texts that
-// every puzzle passes through (a line of --solve, the nine row texts at Start).
+// Eight characters tested as one word: whether each is a digit "0" to "9" (or, by its top bit,
+// plain ASCII), for the texts that every puzzle passes through (a line of --solve, the nine row
+// texts at Start and as the row boxes keep them).
 #pragma once
 
 #include <cstdint>
